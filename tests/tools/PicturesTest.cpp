@@ -1,0 +1,193 @@
+// What the committed font sheets and icon show.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "PngFile.h"
+
+namespace {
+
+constexpr int kCell = 9;
+constexpr int kGlyphs = 95;
+const char* const kNormalSheet = "data/images/fonts/kestrine_9.png";
+const char* const kNegativeSheet = "data/images/fonts/kestrine_9_negative.png";
+
+std::set<Pixel> coloursOf(const PngPicture& picture) {
+    std::set<Pixel> colours;
+    for (int y = 0; y < picture.height; ++y) {
+        for (int x = 0; x < picture.width; ++x) {
+            colours.insert(picture.at(x, y));
+        }
+    }
+    return colours;
+}
+
+// The normal sheet's ink: the darker of its two colours besides magenta.
+struct InkAndHalo {
+    Pixel ink;
+    Pixel halo;
+};
+
+InkAndHalo inkAndHaloOf(const PngPicture& sheet) {
+    std::set<Pixel> colours = coloursOf(sheet);
+    colours.erase(kMagenta);
+    EXPECT_EQ(colours.size(), 2u) << "the sheet should use magenta, an ink and a halo colour";
+    if (colours.size() != 2) {
+        return {};
+    }
+    Pixel a = *colours.begin();
+    Pixel b = *colours.rbegin();
+    return a.luma() < b.luma() ? InkAndHalo{a, b} : InkAndHalo{b, a};
+}
+
+// One string per glyph: '#' where the normal sheet has ink.
+std::vector<std::string> inkMasks(const PngPicture& sheet, Pixel ink) {
+    std::vector<std::string> masks(kGlyphs);
+    for (int i = 0; i < kGlyphs; ++i) {
+        for (int y = 0; y < kCell; ++y) {
+            for (int x = 0; x < kCell; ++x) {
+                masks[i] += sheet.at(x, i * kCell + y) == ink ? '#' : '.';
+            }
+        }
+    }
+    return masks;
+}
+
+std::string describe(int glyph) {
+    return "glyph of '" + std::string(1, char(32 + glyph)) + "'";
+}
+
+TEST(FontSheetTest, BothSheetsAreOneColumnOfNinetyFiveCells) {
+    for (const char* path : {kNormalSheet, kNegativeSheet}) {
+        const PngPicture sheet = readPng(path);
+        ASSERT_TRUE(sheet.loaded) << path;
+        EXPECT_TRUE(sheet.plainRgb) << path;
+        EXPECT_EQ(sheet.width, kCell) << path;
+        EXPECT_EQ(sheet.height, kCell * kGlyphs) << path;
+    }
+}
+
+TEST(FontSheetTest, NormalSheetIsDarkInkInALightHaloOnTransparency) {
+    const PngPicture sheet = readPng(kNormalSheet);
+    ASSERT_TRUE(sheet.loaded && sheet.width == kCell && sheet.height == kCell * kGlyphs);
+    const InkAndHalo colours = inkAndHaloOf(sheet);
+    ASSERT_GT(colours.halo.luma() - colours.ink.luma(), 128.0);
+
+    std::vector<std::string> problems;
+    auto complain = [&problems](int glyph, const std::string& what, int x, int y) {
+        problems.push_back(describe(glyph) + " " + what + " at " + std::to_string(x) + "," +
+                           std::to_string(y));
+    };
+    for (int i = 0; i < kGlyphs; ++i) {
+        int inkPixels = 0;
+        for (int y = 0; y < kCell; ++y) {
+            for (int x = 0; x < kCell; ++x) {
+                const Pixel p = sheet.at(x, i * kCell + y);
+                if (p == kMagenta) {
+                    continue;
+                }
+                const bool isInk = p == colours.ink;
+                inkPixels += isInk ? 1 : 0;
+                // Room for the halo on both sides and above, so neighbours never touch.
+                if (isInk && (x == 0 || x == kCell - 1 || y == 0)) {
+                    complain(i, "has ink on the cell's edge", x, y);
+                }
+                // Ink is wrapped in ink or halo and halo touches ink, both within the cell.
+                bool touchesInk = false;
+                for (int ny = std::max(y - 1, 0); ny <= std::min(y + 1, kCell - 1); ++ny) {
+                    for (int nx = std::max(x - 1, 0); nx <= std::min(x + 1, kCell - 1); ++nx) {
+                        const Pixel n = sheet.at(nx, i * kCell + ny);
+                        touchesInk = touchesInk || ((nx != x || ny != y) && n == colours.ink);
+                        if (isInk && n == kMagenta) {
+                            complain(i, "lacks halo", nx, ny);
+                        }
+                    }
+                }
+                if (!isInk && !touchesInk) {
+                    complain(i, "has stray halo", x, y);
+                }
+            }
+        }
+        if (i > 0 && inkPixels == 0) {
+            complain(i, "is blank", 0, 0);
+        }
+    }
+    for (std::size_t k = 0; k < problems.size() && k < 8; ++k) {
+        ADD_FAILURE() << problems[k];
+    }
+    EXPECT_EQ(problems.size(), 0u);
+
+    // The space is blank: its whole cell is transparent.
+    for (int y = 0; y < kCell; ++y) {
+        for (int x = 0; x < kCell; ++x) {
+            EXPECT_EQ(sheet.at(x, y), kMagenta) << "space at " << x << "," << y;
+        }
+    }
+}
+
+TEST(FontSheetTest, AllGlyphsArePairwiseDistinct) {
+    const PngPicture sheet = readPng(kNormalSheet);
+    ASSERT_TRUE(sheet.loaded && sheet.width == kCell && sheet.height == kCell * kGlyphs);
+    const std::vector<std::string> masks = inkMasks(sheet, inkAndHaloOf(sheet).ink);
+    std::map<std::string, int> firstWithMask;
+    for (int i = 0; i < kGlyphs; ++i) {
+        const auto [found, fresh] = firstWithMask.emplace(masks[i], i);
+        EXPECT_TRUE(fresh) << describe(i) << " looks the same as " << describe(found->second);
+    }
+}
+
+TEST(FontSheetTest, NegativeSheetIsTheInvertedLook) {
+    const PngPicture normal = readPng(kNormalSheet);
+    const PngPicture negative = readPng(kNegativeSheet);
+    ASSERT_TRUE(normal.loaded && negative.loaded);
+    ASSERT_EQ(normal.width, negative.width);
+    ASSERT_EQ(normal.height, negative.height);
+    const Pixel ink = inkAndHaloOf(normal).ink;
+
+    // Light glyphs exactly where the normal sheet has ink, a dark fill everywhere else.
+    int firstInk = 0;
+    while (firstInk < normal.width * normal.height &&
+           normal.at(firstInk % normal.width, firstInk / normal.width) != ink) {
+        ++firstInk;
+    }
+    ASSERT_LT(firstInk, normal.width * normal.height);
+    const Pixel glyph = negative.at(firstInk % normal.width, firstInk / normal.width);
+    const Pixel fill = negative.at(0, 0);  // the space
+    EXPECT_NE(glyph, kMagenta);
+    EXPECT_NE(fill, kMagenta);
+    EXPECT_GT(glyph.luma() - fill.luma(), 128.0);
+    int mismatches = 0;
+    for (int y = 0; y < negative.height; ++y) {
+        for (int x = 0; x < negative.width; ++x) {
+            const Pixel expected = normal.at(x, y) == ink ? glyph : fill;
+            if (negative.at(x, y) != expected && ++mismatches <= 5) {
+                ADD_FAILURE() << "negative sheet differs at " << x << "," << y << " in "
+                              << describe(y / kCell);
+            }
+        }
+    }
+    EXPECT_EQ(mismatches, 0);
+}
+
+TEST(IconTest, IsARobotOnATransparentSquare) {
+    const PngPicture icon = readPng("data/images/icon.png");
+    ASSERT_TRUE(icon.loaded);
+    EXPECT_TRUE(icon.plainRgb);
+    ASSERT_EQ(icon.width, 32);
+    ASSERT_EQ(icon.height, 32);
+    for (const auto& [x, y] : {std::pair{0, 0}, {31, 0}, {0, 31}, {31, 31}}) {
+        EXPECT_EQ(icon.at(x, y), kMagenta) << "corner " << x << "," << y;
+    }
+    for (int y = 12; y < 20; ++y) {
+        for (int x = 12; x < 20; ++x) {
+            EXPECT_NE(icon.at(x, y), kMagenta) << "centre " << x << "," << y;
+        }
+    }
+    EXPECT_GE(coloursOf(icon).size(), 5u) << "the icon should be a coloured picture";
+}
+
+}  // namespace

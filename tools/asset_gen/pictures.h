@@ -1,0 +1,29 @@
+// Every picture the generator writes, with the path below the content root where it goes.
+//
+// To add a picture: write a function returning its Canvas in a source file of its family (add
+// the file to asset_gen's sources in tools/CMakeLists.txt), declare it here and list it in
+// pictures() in pictures.cpp. The byte-for-byte regeneration test then covers it on its own.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "canvas.h"
+
+namespace asset_gen {
+
+struct Picture {
+    std::string path;  // relative to the content root, e.g. "images/icon.png"
+    Canvas (*draw)();
+};
+
+const std::vector<Picture>& pictures();
+
+// font.cpp
+Canvas drawFontSheet();
+Canvas drawNegativeFontSheet();
+
+// icon.cpp
+Canvas drawIcon();
+
+}  // namespace asset_gen
