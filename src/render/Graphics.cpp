@@ -1,0 +1,159 @@
+#include "render/Graphics.h"
+
+#include <SDL_image.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+constexpr Uint32 kTransparentRed = 255;
+constexpr Uint32 kTransparentGreen = 0;
+constexpr Uint32 kTransparentBlue = 255;
+constexpr size_t kFileNameBuffer = 256;
+
+// Appends `part` to the zero-terminated `buffer` of kFileNameBuffer bytes. Returns false when
+// it does not fit whole: a cut-off name would load some other file.
+bool appendBounded(char* buffer, const char* part) {
+    size_t used = std::strlen(buffer);
+    size_t extra = std::strlen(part);
+    if (used + extra >= kFileNameBuffer) {
+        return false;
+    }
+    std::memcpy(buffer + used, part, extra + 1);
+    return true;
+}
+
+}  // namespace
+
+Graphics::Graphics(int32_t width, int32_t height, int32_t tileSize)
+    : width(width), height(height), tileSize(tileSize) {
+    columns = width / tileSize;
+    rows = height / tileSize;
+
+    if (SDL_Init(SDL_INIT_VIDEO) < 0) {
+        std::fprintf(stderr, "Unable to init SDL: %s\n", SDL_GetError());
+        std::exit(1);
+    }
+
+    // The icon must be set before the first video mode, or SDL 1.2 ignores it.
+    SDL_Surface* icon = IMG_Load("data/images/icon.png");
+    if (icon != nullptr) {
+        SDL_SetColorKey(
+            icon, SDL_SRCCOLORKEY,
+            SDL_MapRGB(icon->format, kTransparentRed, kTransparentGreen, kTransparentBlue));
+        SDL_WM_SetIcon(icon, nullptr);
+        SDL_FreeSurface(icon);
+    } else {
+        std::printf("Unable to load bitmap: %s\n", SDL_GetError());
+    }
+
+    SDL_WM_SetCaption("Zephlark!", "=3");
+
+    screen = SDL_SetVideoMode(width, height, 32, SDL_DOUBLEBUF);
+    if (screen == nullptr) {
+        std::printf("Unable to set video mode: %s\n", SDL_GetError());
+        // Nothing can be drawn or converted without a screen: stop here, as a failed start.
+        std::fflush(stdout);
+        std::exit(1);
+    }
+
+    std::atexit(SDL_Quit);
+
+    fonts[fontsUsed] = Font(0, 0, 9, 855, 0, 0);
+    registerFont(&fonts[fontsUsed], "kestrine_9");
+    fontsUsed += 1;
+
+    fonts[fontsUsed] = Font(0, 0, 9, 855, 0, 0);
+    registerFont(&fonts[fontsUsed], "kestrine_9_negative");
+    fontsUsed += 1;
+
+    debug = true;
+    outlines = false;
+    lineThickness = 1;
+}
+
+void Graphics::registerFont(Font* fon, const char* path) {
+    registerImage(fontSurfaces, fontCount, kFontCapacity, "fonts/", path, fon->surfaceIndex);
+}
+
+void Graphics::registerSprite(Sprite* spr, const char* path) {
+    registerImage(spriteSurfaces, spriteCount, kSpriteCapacity, "sprites/", path,
+                  spr->surfaceIndex);
+}
+
+void Graphics::registerImage(SDL_Surface** table, int32_t& counter, int32_t capacity,
+                             const char* directory, const char* path, int32_t& slotField) {
+    const int32_t slot = counter;
+    if (slot >= capacity || slot < 0) {
+        return;
+    }
+    slotField = slot;
+
+    char fileName[kFileNameBuffer] = {};
+    const bool fits = appendBounded(fileName, "data/images/") &&
+                      appendBounded(fileName, directory) && appendBounded(fileName, path) &&
+                      appendBounded(fileName, ".png");
+
+    SDL_Surface* converted = nullptr;
+    if (!fits) {
+        SDL_SetError("Image file name too long: data/images/%s%s.png", directory, path);
+        std::printf("Unable to load bitmap: %s\n", SDL_GetError());
+    } else {
+        loading = IMG_Load(fileName);
+        if (loading == nullptr) {
+            std::printf("Unable to load bitmap: %s\n", SDL_GetError());
+        } else {
+            converted = SDL_DisplayFormat(loading);
+            if (converted != nullptr) {
+                SDL_SetColorKey(converted, SDL_SRCCOLORKEY | SDL_RLEACCEL,
+                                SDL_MapRGB(screen->format, kTransparentRed, kTransparentGreen,
+                                           kTransparentBlue));
+            } else {
+                std::printf("Unable to load bitmap: %s\n", SDL_GetError());
+            }
+            SDL_FreeSurface(loading);
+            loading = nullptr;
+        }
+    }
+
+    table[slot] = converted;
+    counter += 1;
+}
+
+void Graphics::release() {
+    auto freeTable = [](SDL_Surface** table, int32_t count, int32_t capacity) {
+        const int32_t used = count < capacity ? count : capacity;
+        for (int32_t i = used - 1; i >= 0; --i) {
+            if (table[i] != nullptr) {
+                SDL_FreeSurface(table[i]);
+                table[i] = nullptr;
+            }
+        }
+    };
+    freeTable(entitySurfaces, entityCount, kEntityCapacity);
+    freeTable(fontSurfaces, fontCount, kFontCapacity);
+    freeTable(spriteSurfaces, spriteCount, kSpriteCapacity);
+    freeTable(tileSurfaces, tileCount, kTileCapacity);
+
+    if (loading != nullptr) {
+        SDL_FreeSurface(loading);
+        loading = nullptr;
+    }
+    if (screen != nullptr) {
+        SDL_FreeSurface(screen);  // SDL keeps the display surface until SDL_Quit
+        screen = nullptr;
+    }
+
+    for (int32_t f = 0; f < fontsUsed && f < kFontCapacity; ++f) {
+        Font& font = fonts[f];
+        for (int i = Font::kGlyphCount - 1; i >= 0; --i) {
+            font.glyphTops[i] = 0;
+        }
+        for (int i = Font::kTextSize - 1; i >= 0; --i) {
+            font.text[i] = '\0';
+        }
+        font.clear();
+    }
+}
