@@ -1,0 +1,83 @@
+#include "app/Game.h"
+
+#include <cstdio>
+#include <iostream>
+
+namespace {
+
+constexpr int kQuitButton = 6;
+constexpr int kDebugButton = 7;
+
+}  // namespace
+
+Game::Game() : input(), graphics(kScreenWidth, kScreenHeight, kTileSize) {
+    // The graphics context starts with debug drawing on; the game starts with both off.
+    graphics.debug = false;
+    graphics.outlines = false;
+}
+
+bool Game::runFrame() {
+    frameCounter += 1;
+    scanInput();
+    outlineToggle();
+    debugToggle();
+    if (immediateQuitRequested()) {
+        return false;
+    }
+    SDL_Delay(kFrameSleepMs);
+    loopCounter += 1;
+    return true;
+}
+
+void Game::teardown() {
+    graphics.release();
+    std::cout << std::endl;
+}
+
+void Game::scanInput() {
+    input.keyboard.scan();
+    input.joystick.scan();
+}
+
+void Game::outlineToggle() {
+    if (input.keyboard.pressed(KEY_O)) {
+        graphics.outlines = !graphics.outlines;
+        SDL_Delay(kToggleSleepMs);
+    }
+}
+
+void Game::debugToggle() {
+    if (input.keyboard.pressed(KEY_D) || joystickButton(kDebugButton)) {
+        const bool on = !graphics.debug;
+        graphics.debug = on;
+        graphics.outlines = on;
+        SDL_Delay(kToggleSleepMs);
+    }
+}
+
+bool Game::immediateQuitRequested() const {
+    const MouseAndKeyboard& keys = input.keyboard;
+    if ((keys.pressed(KEY_RALT) || keys.pressed(KEY_LALT)) && keys.pressed(KEY_F4)) {
+        return true;
+    }
+    return joystickButton(kQuitButton);
+}
+
+bool Game::joystickButton(int button) const {
+    return input.joystick.buttons[button] != 0;
+}
+
+int SDL_main(int /*argc*/, char* /*argv*/[]) {
+    std::cout << "Loading. . . ";
+    Game game;
+    std::cout << "Ready!" << std::flush;
+
+    while (!game.quitRequested()) {
+        if (!game.runFrame()) {
+            break;
+        }
+    }
+
+    game.teardown();
+    return 0;
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <cstdint>
+
+#include "input/EventHandler.h"
+#include "render/Graphics.h"
+
+// Everything the game owns, built in start-up order and torn down in reverse. SDL_main holds
+// one as a value; tests build their own and drive it frame by frame.
+class Game {
+public:
+    static constexpr int32_t kScreenWidth = 768;
+    static constexpr int32_t kScreenHeight = 512;
+    static constexpr int32_t kTileSize = 64;
+    static constexpr uint32_t kFrameSleepMs = 6;
+    static constexpr uint32_t kToggleSleepMs = 200;
+
+    Event_Handler input;
+    Graphics graphics;
+
+    int32_t frameCounter = 0;  // frames begun since start-up
+    int32_t loopCounter = 0;   // frames completed since start-up
+
+    Game();
+
+    // The frame loop runs while this is false; it is tested before every frame.
+    bool quitRequested() const { return input.keyboard.quit; }
+
+    // Runs one frame. Returns false when the frame ended early because the player asked to
+    // leave at once (Alt with F4, joystick button 6); the loop must then end without delay.
+    bool runFrame();
+
+    // Frees the images and ends the console line; the objects go with the Game itself.
+    void teardown();
+
+private:
+    void scanInput();
+    void outlineToggle();
+    void debugToggle();
+    bool immediateQuitRequested() const;
+    bool joystickButton(int button) const;
+};
+
+// The whole application: start-up, the frame loop and teardown. Returns the exit code.
+int SDL_main(int argc, char* argv[]);

@@ -1,0 +1,111 @@
+# Shared helpers for the end-to-end tests: a private X server, the game started in it, and
+# small waiting loops. Sourced by the scenario scripts; expects GAME (the zephlark binary) and
+# runs from the project root, where data/ lies.
+
+set -u
+
+E2E_TMP=$(mktemp -d /tmp/zephlark-e2e.XXXXXX)
+XVFB_PID=""
+GAME_PID=""
+
+cleanup() {
+    if [ -n "$GAME_PID" ] && kill -0 "$GAME_PID" 2>/dev/null; then
+        kill -9 "$GAME_PID" 2>/dev/null
+    fi
+    if [ -n "$XVFB_PID" ]; then
+        kill "$XVFB_PID" 2>/dev/null
+        wait "$XVFB_PID" 2>/dev/null
+    fi
+    rm -rf "$E2E_TMP"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    if [ -f "$E2E_TMP/stdout" ]; then echo "--- game stdout:" >&2; head -c 2000 "$E2E_TMP/stdout" >&2; echo >&2; fi
+    if [ -f "$E2E_TMP/stderr" ]; then echo "--- game stderr:" >&2; head -c 2000 "$E2E_TMP/stderr" >&2; fi
+    echo "--- display check now: $(xdotool getdisplaygeometry 2>&1); sockets: $(ls /tmp/.X11-unix/ 2>&1 | tr '\n' ' '); locks: $(ls /tmp/.X*-lock 2>&1 | tr '\n' ' ')" >&2
+    if [ -f "$E2E_TMP/xvfb.log" ]; then echo "--- Xvfb (display ${DISPLAY:-none}):" >&2; tail -n 20 "$E2E_TMP/xvfb.log" >&2; fi
+    exit 1
+}
+
+# Starts Xvfb on a display number of its own and exports DISPLAY. Each test holds a lock on
+# its number for its whole run, so tests running side by side never share or steal a display.
+# -noreset: by default the server resets when its last client leaves, and a client connecting
+# during that reset is refused.
+start_x() {
+    local n
+    for n in $(seq 90 189); do
+        exec 9>"/tmp/zephlark-e2e-display-$n.lock"
+        if flock -n 9; then
+            if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then
+                break
+            fi
+            flock -u 9
+        fi
+        exec 9>&-
+        n=""
+    done
+    [ -n "$n" ] || fail "no free X display number"
+    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp -noreset 2>"$E2E_TMP/xvfb.log" &
+    XVFB_PID=$!
+    export DISPLAY=":$n"
+    for _ in $(seq 1 100); do
+        if xdotool getdisplaygeometry >/dev/null 2>&1; then break; fi
+        kill -0 "$XVFB_PID" 2>/dev/null || fail "Xvfb on $DISPLAY ended at start"
+        sleep 0.1
+    done
+    xdotool getdisplaygeometry >/dev/null 2>&1 || fail "Xvfb on $DISPLAY does not answer"
+    unset SDL_VIDEODRIVER
+}
+
+# Starts the game in the background, its output going to files.
+start_game() {
+    "$GAME" >"$E2E_TMP/stdout" 2>"$E2E_TMP/stderr" &
+    GAME_PID=$!
+}
+
+# Waits for the game's window and sets WINDOW to its id.
+WINDOW=""
+wait_for_window() {
+    local id=""
+    for _ in $(seq 1 100); do
+        id=$(xdotool search --name '^Zephlark!$' 2>/dev/null | head -n1)
+        if [ -n "$id" ]; then WINDOW=$id; return 0; fi
+        kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended before its window appeared"
+        sleep 0.1
+    done
+    fail "no window named Zephlark! appeared"
+}
+
+# Waits until standard output holds the given text.
+wait_for_output() {
+    for _ in $(seq 1 100); do
+        if grep -qF "$1" "$E2E_TMP/stdout" 2>/dev/null; then return 0; fi
+        sleep 0.1
+    done
+    fail "standard output never held: $1"
+}
+
+# Waits for the game to end and sets EXIT_CODE to its exit code.
+EXIT_CODE=""
+wait_for_exit() {
+    for _ in $(seq 1 100); do
+        if ! kill -0 "$GAME_PID" 2>/dev/null; then
+            wait "$GAME_PID"
+            EXIT_CODE=$?
+            GAME_PID=""
+            return 0
+        fi
+        sleep 0.1
+    done
+    fail "the game did not end within 10 seconds"
+}
+
+# Gives the game's window the keyboard focus, then types keys through the X server.
+send_keys() {
+    local window=$1
+    shift
+    xdotool windowfocus --sync "$window" 2>/dev/null || xdotool windowfocus "$window"
+    xdotool key --delay 100 "$@"
+}
