@@ -2,24 +2,10 @@
 
 #include <memory>
 
+#include "SdlEvents.h"
 #include "app/Game.h"
 
 namespace {
-
-void pushKey(Uint8 type, SDLKey sym) {
-    SDL_Event e = {};
-    e.type = type;
-    e.key.type = type;
-    e.key.state = type == SDL_KEYDOWN ? SDL_PRESSED : SDL_RELEASED;
-    e.key.keysym.sym = sym;
-    ASSERT_EQ(SDL_PushEvent(&e), 0);
-}
-
-void drainEvents() {
-    SDL_Event e;
-    while (SDL_PollEvent(&e)) {
-    }
-}
 
 class GameTest : public testing::Test {
 protected:
@@ -28,11 +14,21 @@ protected:
         game = std::make_unique<Game>();
         std::fflush(stdout);
         testing::internal::GetCapturedStdout();
-        drainEvents();
+        drainQueue();
     }
     void TearDown() override {
         game->graphics.release();
         game.reset();
+    }
+
+    void pushKey(Uint8 type, SDLKey sym) { push(keyEvent(type, sym)); }
+
+    // A key pressed in one frame and released in the next.
+    void tapKey(SDLKey sym) {
+        pushKey(SDL_KEYDOWN, sym);
+        game->runFrame();
+        pushKey(SDL_KEYUP, sym);
+        game->runFrame();
     }
 
     std::unique_ptr<Game> game;
@@ -62,9 +58,7 @@ TEST_F(GameTest, EscapeEndsTheLoopAfterItsFrameHasRunToTheEnd) {
 }
 
 TEST_F(GameTest, WindowCloseRequestEndsTheLoopAfterItsFrame) {
-    SDL_Event e = {};
-    e.type = SDL_QUIT;
-    ASSERT_EQ(SDL_PushEvent(&e), 0);
+    push(typedEvent(SDL_QUIT));
     EXPECT_TRUE(game->runFrame());
     EXPECT_TRUE(game->quitRequested());
     EXPECT_EQ(game->loopCounter, 1);
@@ -114,10 +108,7 @@ TEST_F(GameTest, OFlipsOutlinesInEveryFrameItIsHeld) {
 
 TEST_F(GameTest, DSetsDebugAndOutlinesTogether) {
     // Outlines on alone, then D: both on.
-    pushKey(SDL_KEYDOWN, SDLK_o);
-    game->runFrame();
-    pushKey(SDL_KEYUP, SDLK_o);
-    game->runFrame();
+    tapKey(SDLK_o);
     ASSERT_TRUE(game->graphics.outlines);
     ASSERT_FALSE(game->graphics.debug);
 
@@ -133,14 +124,8 @@ TEST_F(GameTest, DSetsDebugAndOutlinesTogether) {
 }
 
 TEST_F(GameTest, DebugOnThenOutlinesOffThenDTurnsBothOff) {
-    pushKey(SDL_KEYDOWN, SDLK_d);
-    game->runFrame();
-    pushKey(SDL_KEYUP, SDLK_d);
-    game->runFrame();
-    pushKey(SDL_KEYDOWN, SDLK_o);
-    game->runFrame();
-    pushKey(SDL_KEYUP, SDLK_o);
-    game->runFrame();
+    tapKey(SDLK_d);
+    tapKey(SDLK_o);
     ASSERT_TRUE(game->graphics.debug);
     ASSERT_FALSE(game->graphics.outlines);
 

@@ -3,11 +3,8 @@
 GAME=$1
 source "$(dirname "$0")/lib.sh"
 
-start_x
-start_game
-wait_for_window
+start_game_and_wait_until_ready
 window=$WINDOW
-wait_for_output "Ready!"
 
 send_keys "$window" F4 Alt_R
 sleep 0.5

@@ -109,3 +109,12 @@ send_keys() {
     xdotool windowfocus --sync "$window" 2>/dev/null || xdotool windowfocus "$window"
     xdotool key --delay 100 "$@"
 }
+
+# The usual opening: a fresh X server, the game in it, its window up and its start-up done.
+# Sets WINDOW.
+start_game_and_wait_until_ready() {
+    start_x
+    start_game
+    wait_for_window
+    wait_for_output "Ready!"
+}

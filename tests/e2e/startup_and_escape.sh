@@ -4,11 +4,8 @@
 GAME=$1
 source "$(dirname "$0")/lib.sh"
 
-start_x
-start_game
-wait_for_window
+start_game_and_wait_until_ready
 window=$WINDOW
-wait_for_output "Ready!"
 
 info=$(xwininfo -id "$window")
 echo "$info" | grep -q "Width: 768" || fail "window is not 768 wide: $info"

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <ostream>
 
+#include "SdlEvents.h"
 #include "input/MouseAndKeyboard.h"
 
 // Starts SDL video with a small window so that there is an event queue, and makes sure the
@@ -23,54 +24,10 @@ protected:
 
     void TearDown() override { SDL_Quit(); }
 
-    static void drainQueue() {
-        SDL_Event discarded;
-        while (SDL_PollEvent(&discarded)) {
-        }
-    }
-
     // Counts the queued events without taking any (SDL's queue holds at most 128).
     static int pendingEvents() {
         SDL_Event peeked[128];
         return SDL_PeepEvents(peeked, 128, SDL_PEEKEVENT, SDL_ALLEVENTS);
-    }
-
-    static void push(SDL_Event event) { ASSERT_EQ(SDL_PushEvent(&event), 0) << SDL_GetError(); }
-
-    static SDL_Event keyEvent(Uint8 type, SDLKey sym, SDLMod mod = KMOD_NONE) {
-        SDL_Event event{};
-        event.type = type;
-        event.key.type = type;
-        event.key.state = type == SDL_KEYDOWN ? SDL_PRESSED : SDL_RELEASED;
-        event.key.keysym.sym = sym;
-        event.key.keysym.mod = mod;
-        return event;
-    }
-
-    static SDL_Event buttonEvent(Uint8 type, Uint8 button) {
-        SDL_Event event{};
-        event.type = type;
-        event.button.type = type;
-        event.button.button = button;
-        event.button.state = type == SDL_MOUSEBUTTONDOWN ? SDL_PRESSED : SDL_RELEASED;
-        event.button.x = 10;
-        event.button.y = 10;
-        return event;
-    }
-
-    static SDL_Event motionEvent(Uint16 x, Uint16 y) {
-        SDL_Event event{};
-        event.type = SDL_MOUSEMOTION;
-        event.motion.type = SDL_MOUSEMOTION;
-        event.motion.x = x;
-        event.motion.y = y;
-        return event;
-    }
-
-    static SDL_Event typedEvent(Uint8 type) {
-        SDL_Event event{};
-        event.type = type;
-        return event;
     }
 };
 
