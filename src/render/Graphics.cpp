@@ -6,6 +6,10 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "world/Entity.h"
+#include "world/Level.h"
+#include "world/Tile.h"
+
 namespace {
 
 constexpr Uint32 kTransparentRed = 255;
@@ -81,6 +85,34 @@ void Graphics::registerFont(Font* fon, const char* path) {
 void Graphics::registerSprite(Sprite* spr, const char* path) {
     registerImage(spriteSurfaces, spriteCount, kSpriteCapacity, "sprites/", path,
                   spr->surfaceIndex);
+}
+
+void Graphics::registerEntity(Entity* ent, const char* path) {
+    if (ent == nullptr) {
+        return;
+    }
+    registerImage(entitySurfaces, entityCount, kEntityCapacity, "entities/", path,
+                  ent->graphicIndex);
+}
+
+void Graphics::registerTile(Tile* til, const char* path, Level* lvl) {
+    if (til == nullptr || til->type == EMPTY) {
+        return;
+    }
+    if (tileCount >= kTileCapacity || tileCount < 0) {
+        return;
+    }
+    if (lvl != nullptr) {
+        for (const std::vector<Tile>& cells : lvl->grid) {
+            for (const Tile& placed : cells) {
+                if (placed.type == til->type) {
+                    til->graphicIndex = placed.graphicIndex;
+                    return;
+                }
+            }
+        }
+    }
+    registerImage(tileSurfaces, tileCount, kTileCapacity, "tiles/", path, til->graphicIndex);
 }
 
 void Graphics::registerImage(SDL_Surface** table, int32_t& counter, int32_t capacity,

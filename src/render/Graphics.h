@@ -7,6 +7,10 @@
 #include "render/Font.h"
 #include "world/Sprite.h"
 
+class Entity;
+class Level;
+class Tile;
+
 // The one drawing context: owns the window and every image that is drawn. Objects that draw
 // keep only slot numbers into the four fixed image tables.
 class Graphics {
@@ -47,6 +51,14 @@ public:
 
     void registerFont(Font* fon, const char* path);
     void registerSprite(Sprite* spr, const char* path);
+
+    // Loads the entity sheet "entities/<path>" into the next entity slot.
+    void registerEntity(Entity* ent, const char* path);
+
+    // Gives the tile the image of its type: the slot of the first tile of the same type in
+    // the level (rows outer, columns inner), or else "tiles/<path>" loaded into the next tile
+    // slot. EMPTY tiles get no image; with the table full the tile is left as it was.
+    void registerTile(Tile* til, const char* path, Level* lvl);
 
     // Frees every image and resets the fonts; the last call before destruction.
     void release();

@@ -4,25 +4,14 @@
 #include <filesystem>
 #include <string>
 
+#include "CapturedOutput.h"
+#include "ReleasingGraphics.h"
 #include "TestDirs.h"
 #include "render/Graphics.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-using testing::internal::CaptureStdout;
-using testing::internal::GetCapturedStdout;
-
-std::string capturedStdout() {
-    std::fflush(stdout);
-    return GetCapturedStdout();
-}
-
-// Graphics frees its images only when asked; every test's context gives them back at the end.
-struct ReleasingGraphics : Graphics {
-    using Graphics::Graphics;
-    ~ReleasingGraphics() { release(); }
-};
 
 Uint32 magentaOn(const SDL_Surface* surface) {
     return SDL_MapRGB(surface->format, 255, 0, 255);
@@ -115,7 +104,7 @@ TEST(Graphics, FullTableLoadsNothingPrintsNothingAndLeavesTheSlot) {
         g.spriteCount = counter;
         Sprite s;
         s.surfaceIndex = 5;
-        CaptureStdout();
+        captureStdout();
         g.registerSprite(&s, "welcomeScreen");
         EXPECT_EQ(capturedStdout(), "");
         EXPECT_EQ(s.surfaceIndex, 5);
@@ -126,7 +115,7 @@ TEST(Graphics, FullTableLoadsNothingPrintsNothingAndLeavesTheSlot) {
     g.fontCount = 4;
     Font extra(0, 0, 9, 855, 0, 0);
     extra.surfaceIndex = 3;
-    CaptureStdout();
+    captureStdout();
     g.registerFont(&extra, "kestrine_9");
     EXPECT_EQ(capturedStdout(), "");
     EXPECT_EQ(extra.surfaceIndex, 3);
@@ -139,7 +128,7 @@ TEST(Graphics, MissingImageIsReportedAndKeepsItsEmptySlot) {
     ReleasingGraphics g(768, 512, 64);
     Sprite missing;
     missing.surfaceIndex = 9;
-    CaptureStdout();
+    captureStdout();
     g.registerSprite(&missing, "no_such_picture");
     const std::string out = capturedStdout();
     EXPECT_EQ(out, "Unable to load bitmap: " + std::string(SDL_GetError()) + "\n");
@@ -151,7 +140,7 @@ TEST(Graphics, MissingImageIsReportedAndKeepsItsEmptySlot) {
 
     // The numbering goes on after the failure.
     Sprite next;
-    CaptureStdout();
+    captureStdout();
     g.registerSprite(&next, "another_missing_one");
     capturedStdout();
     EXPECT_EQ(next.surfaceIndex, 1);
@@ -170,7 +159,7 @@ TEST(Graphics, UnreadableImageIsReportedNotConverted) {
 
     ReleasingGraphics g(768, 512, 64);
     Sprite s;
-    CaptureStdout();
+    captureStdout();
     g.registerSprite(&s, "junk");
     const std::string out = capturedStdout();
     EXPECT_EQ(out.rfind("Unable to load bitmap: ", 0), 0u) << out;
@@ -185,7 +174,7 @@ TEST(Graphics, NamesTooLongForTheFileNameAreReportedNotCutShort) {
     const std::string tooLong(fits.size() + 1, 'a');
     for (const std::string& name : {fits, tooLong}) {
         Sprite s;
-        CaptureStdout();
+        captureStdout();
         g.registerSprite(&s, name.c_str());
         const std::string out = capturedStdout();
         EXPECT_EQ(out.rfind("Unable to load bitmap: ", 0), 0u) << out;
@@ -200,7 +189,7 @@ TEST(Graphics, MissingIconDoesNotStopStartUp) {
     TempDir dir;
     copyFonts(dir);
     ScopedWorkingDir inside(dir.path());
-    CaptureStdout();
+    captureStdout();
     ReleasingGraphics g(768, 512, 64);
     const std::string out = capturedStdout();
     EXPECT_NE(out.find("Unable to load bitmap: "), std::string::npos) << out;
@@ -214,7 +203,7 @@ TEST(Graphics, ReleaseFreesEveryImageAndResetsTheFonts) {
     g.fonts[0].glyphs.push_back(Sprite(0, 0, 9, 9, 1, 1, 9, 9));
     g.fonts[1].text[0] = '7';
     Sprite s;
-    CaptureStdout();
+    captureStdout();
     g.registerSprite(&s, "no_such_picture");
     capturedStdout();
 

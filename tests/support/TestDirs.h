@@ -7,6 +7,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <string>
 
 class TempDir {
@@ -33,6 +34,13 @@ public:
         const std::filesystem::path to = path_ / relative;
         std::filesystem::create_directories(to.parent_path());
         std::filesystem::copy_file(from, to, std::filesystem::copy_options::overwrite_existing);
+    }
+
+    // Writes `text` to `relative` below this folder, making the folders in between.
+    void write(const std::filesystem::path& relative, const std::string& text) const {
+        const std::filesystem::path to = path_ / relative;
+        std::filesystem::create_directories(to.parent_path());
+        std::ofstream(to, std::ios::binary) << text;
     }
 
 private:
