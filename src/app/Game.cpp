@@ -8,12 +8,28 @@ namespace {
 constexpr int kQuitButton = 6;
 constexpr int kDebugButton = 7;
 
+// The robot, read from its file, given its image and placed at its start.
+Entity loadRobot(EntityReader& reader, Graphics& graphics) {
+    Entity robot = reader.getEntity("robot");
+    graphics.registerEntity(&robot, "robot");
+    robot.setX(Game::kRobotStartX);
+    robot.setY(Game::kRobotStartY);
+    return robot;
+}
+
 }  // namespace
 
-Game::Game() : input(), graphics(kScreenWidth, kScreenHeight, kTileSize) {
+Game::Game()
+    : input(),
+      graphics(kScreenWidth, kScreenHeight, kTileSize),
+      entityReader(),
+      robot(loadRobot(entityReader, graphics)),
+      levelReader(),
+      level(kLevelRows, kLevelColumns, TileReader()) {
     // The graphics context starts with debug drawing on; the game starts with both off.
     graphics.debug = false;
     graphics.outlines = false;
+    levelReader.populateLevel("level_0", level, graphics);
 }
 
 bool Game::runFrame() {

@@ -3,7 +3,11 @@
 #include <cstdint>
 
 #include "input/EventHandler.h"
+#include "readers/EntityReader.h"
+#include "readers/LevelReader.h"
 #include "render/Graphics.h"
+#include "world/Entity.h"
+#include "world/Level.h"
 
 // Everything the game owns, built in start-up order and torn down in reverse. SDL_main holds
 // one as a value; tests build their own and drive it frame by frame.
@@ -14,9 +18,17 @@ public:
     static constexpr int32_t kTileSize = 64;
     static constexpr uint32_t kFrameSleepMs = 6;
     static constexpr uint32_t kToggleSleepMs = 200;
+    static constexpr int32_t kLevelRows = 8;
+    static constexpr int32_t kLevelColumns = 64;
+    static constexpr int32_t kRobotStartX = 128;
+    static constexpr int32_t kRobotStartY = 192;
 
     Event_Handler input;
     Graphics graphics;
+    EntityReader entityReader;
+    Entity robot;
+    LevelReader levelReader;
+    Level level;
 
     int32_t frameCounter = 0;  // frames begun since start-up
     int32_t loopCounter = 0;   // frames completed since start-up
