@@ -1,4 +1,4 @@
-// The committed pictures under data/ are exactly what the generator draws today.
+// The committed pictures and text files under data/ are exactly what the generator writes today.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -7,6 +7,7 @@
 #include <iterator>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "TestDirs.h"
 
@@ -43,9 +44,18 @@ TEST(RegenerationTest, RedrawsEveryCommittedPictureByteForByte) {
         EXPECT_TRUE(fresh == contents(committed))
             << committed << " differs from what the generator draws; run regenerate_assets";
     }
-    for (const char* needed : {"images/icon.png", "images/fonts/kestrine_9.png",
-                               "images/fonts/kestrine_9_negative.png"}) {
-        EXPECT_EQ(written.count(needed), 1u) << needed << " was not written";
+    std::vector<std::string> needed = {
+        "images/icon.png",    "images/fonts/kestrine_9.png", "images/fonts/kestrine_9_negative.png",
+        "entities/robot.ent",          "tiles/empty.til"};
+    for (const char* shape : {"square", "wall", "slope_moderate", "slope_gradual", "slope_steep",
+                              "cliff_gradual", "cliff_steep", "curve_convex", "curve_concave"}) {
+        for (const char* rotation : {"0", "90", "180", "270"}) {
+            needed.push_back(std::string("tiles/") + shape + "_" + rotation + ".til");
+        }
+    }
+    ASSERT_EQ(needed.size(), 3u + 2u + 36u);
+    for (const std::string& path : needed) {
+        EXPECT_EQ(written.count(path), 1u) << path << " was not written";
     }
 }
 
