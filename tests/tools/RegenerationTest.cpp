@@ -46,14 +46,14 @@ TEST(RegenerationTest, RedrawsEveryCommittedPictureByteForByte) {
     }
     std::vector<std::string> needed = {
         "images/icon.png",    "images/fonts/kestrine_9.png", "images/fonts/kestrine_9_negative.png",
-        "entities/robot.ent",          "tiles/empty.til"};
+        "entities/robot.ent", "levels/level_0.lvl",          "tiles/empty.til"};
     for (const char* shape : {"square", "wall", "slope_moderate", "slope_gradual", "slope_steep",
                               "cliff_gradual", "cliff_steep", "curve_convex", "curve_concave"}) {
         for (const char* rotation : {"0", "90", "180", "270"}) {
             needed.push_back(std::string("tiles/") + shape + "_" + rotation + ".til");
         }
     }
-    ASSERT_EQ(needed.size(), 3u + 2u + 36u);
+    ASSERT_EQ(needed.size(), 3u + 3u + 36u);
     for (const std::string& path : needed) {
         EXPECT_EQ(written.count(path), 1u) << path << " was not written";
     }

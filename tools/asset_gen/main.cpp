@@ -1,7 +1,8 @@
 // asset_gen <root>: draws every picture of the game and writes it as a PNG below <root>
-// (normally the game's data directory), then writes the text files that describe the robot
-// and the tiles, creating directories as needed. The text files are all made before anything is
-// written, so a failure while making one leaves the tree untouched.
+// (normally the game's data directory), then writes the text files that describe the robot,
+// the tiles and the levels, creating directories as needed. The text files are all made before
+// anything is written, so a failure while making one, such as a level that fails its checks,
+// leaves the tree untouched.
 #include <cstdio>
 #include <exception>
 #include <filesystem>

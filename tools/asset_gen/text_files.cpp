@@ -78,6 +78,7 @@ const std::vector<TextFile>& textFiles() {
         for (const TileType& type : tileTypes()) {
             files.push_back({tileFilePath(type.name), [type] { return tileText(type); }});
         }
+        files.push_back({"levels/level_0.lvl", levelZeroText});
         return files;
     }();
     return all;

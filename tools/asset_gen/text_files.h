@@ -1,5 +1,5 @@
 // Every text file the generator writes, with the path below the content root where it goes:
-// the robot's entity file and one file per kind of tile.
+// the robot's entity file, one file per kind of tile and the levels.
 //
 // The files are plain words and integers, one record per line, with each keyword (BLOCK,
 // ANIMATION, ENDBLOCK) alone on its line, "\n" line ends and a final newline.
@@ -25,5 +25,8 @@ std::string robotEntityText();
 
 // A tile: its keyword and side, then one animated block over the frames of its strip.
 std::string tileText(const TileType& type);
+
+// level_0.cpp
+std::string levelZeroText();
 
 }  // namespace asset_gen
