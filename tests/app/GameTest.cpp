@@ -1,7 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
 
+#include "CapturedOutput.h"
 #include "SdlEvents.h"
 #include "app/Game.h"
 
@@ -133,4 +138,58 @@ TEST_F(GameTest, DebugOnThenOutlinesOffThenDTurnsBothOff) {
     game->runFrame();
     EXPECT_FALSE(game->graphics.debug);
     EXPECT_FALSE(game->graphics.outlines);
+}
+
+namespace {
+
+std::vector<std::string> wordsOf(const std::string& fileName) {
+    std::ifstream in(fileName);
+    std::vector<std::string> words;
+    for (std::string w; in >> w;) {
+        words.push_back(w);
+    }
+    return words;
+}
+
+}  // namespace
+
+TEST(GameStartUp, ReadsTheRobotAndFillsTheLevelWritingOneTypeLinePerCell) {
+    captureStdout();
+    auto game = std::make_unique<Game>();
+    const std::string out = capturedStdout();
+
+    std::vector<int> types;
+    std::istringstream lines(out);
+    for (std::string line; std::getline(lines, line);) {
+        if (!line.empty() && line.find_first_not_of("0123456789") == std::string::npos) {
+            types.push_back(std::stoi(line));
+        }
+    }
+    const std::vector<std::string> names = wordsOf("data/levels/level_0.lvl");
+    ASSERT_GE(names.size(), 512u);
+    ASSERT_EQ(types.size(), 512u) << out;
+    for (int32_t cell = 0; cell < 512; ++cell) {
+        const Tile& t = game->level.grid[cell / 64][cell % 64];
+        TileType named = EMPTY;
+        ASSERT_TRUE(tileTypeFromName(names[cell], named)) << names[cell];
+        ASSERT_EQ(types[cell], named) << "cell " << cell;
+        ASSERT_EQ(t.type, named) << "cell " << cell;
+        ASSERT_EQ(t.box, (Rect{cell % 64 * 64, cell / 64 * 64, 64, 64}));
+    }
+
+    const Entity& robot = game->robot;
+    EXPECT_EQ(robot.box.x, 128);
+    EXPECT_EQ(robot.box.y, 192);
+    EXPECT_GT(robot.box.w, 0);
+    EXPECT_GT(robot.box.h, 0);
+    EXPECT_EQ(robot.dx, 0);
+    EXPECT_EQ(robot.dy, 0);
+    EXPECT_EQ(robot.graphicIndex, 0);
+    EXPECT_EQ(game->graphics.entityCount, 1);
+    ASSERT_FALSE(robot.blocks.empty());
+    for (const Block& b : robot.blocks) {
+        EXPECT_EQ(b.dst.x, 128 + b.xOff);
+        EXPECT_EQ(b.dst.y, 192 + b.yOff);
+    }
+    game->graphics.release();
 }

@@ -1,0 +1,180 @@
+// Filling the 8 by 64 level from the shipped files, against merely opening and reading the 512
+// tile files it names; and the per-frame scroll, with and without a column shift. Run from the
+// project root. The filling must stay within 3 times the bare reading: the ratio of the
+// medians is printed at the end.
+#include <benchmark/benchmark.h>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <iostream>
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "AllocationCounter.h"
+#include "readers/LevelReader.h"
+#include "readers/TileReader.h"
+#include "render/Graphics.h"
+
+namespace {
+
+constexpr int32_t kRows = 8;
+constexpr int32_t kColumns = 64;
+
+Graphics& graphics() {
+    static Graphics* g = [] {
+        setenv("SDL_VIDEODRIVER", "dummy", 0);
+        return new Graphics(768, 512, 64);
+    }();
+    return *g;
+}
+
+// The 512 tile file names the shipped level names, in the order the reader opens them.
+std::vector<std::string> tileFilesOfTheLevel() {
+    std::ifstream in("data/levels/level_0.lvl");
+    std::vector<std::string> files;
+    for (std::string word; files.size() < kRows * kColumns && in >> word;) {
+        files.push_back("data/tiles/" + word + ".til");
+    }
+    return files;
+}
+
+// The type lines go to /dev/null while a benchmark runs, not into its report.
+class QuietStdout {
+public:
+    QuietStdout() {
+        std::fflush(stdout);
+        saved_ = dup(1);
+        const int null = open("/dev/null", O_WRONLY);
+        dup2(null, 1);
+        close(null);
+    }
+    ~QuietStdout() {
+        std::fflush(stdout);
+        dup2(saved_, 1);
+        close(saved_);
+    }
+
+private:
+    int saved_;
+};
+
+void BM_PopulateLevel(benchmark::State& state) {
+    Graphics& g = graphics();
+    QuietStdout quiet;
+    Level level(kRows, kColumns, TileReader());
+    LevelReader reader;
+    reader.populateLevel("level_0", level, g);  // the first fill loads the images
+    for (auto _ : state) {
+        reader.populateLevel("level_0", level, g);
+        benchmark::DoNotOptimize(level.grid[7][63].type);
+    }
+}
+BENCHMARK(BM_PopulateLevel)->Unit(benchmark::kMicrosecond)->Repetitions(9);
+
+void BM_ReadTheSameTileFilesBare(benchmark::State& state) {
+    const std::vector<std::string> files = tileFilesOfTheLevel();
+    if (files.size() != kRows * kColumns) {
+        state.SkipWithError("data/levels/level_0.lvl does not name 512 tiles");
+        return;
+    }
+    char buffer[4096];
+    for (auto _ : state) {
+        size_t total = 0;
+        for (const std::string& name : files) {
+            std::FILE* f = std::fopen(name.c_str(), "rb");
+            if (f == nullptr) {
+                continue;
+            }
+            total += std::fread(buffer, 1, sizeof buffer, f);
+            std::fclose(f);
+        }
+        benchmark::DoNotOptimize(total);
+    }
+}
+BENCHMARK(BM_ReadTheSameTileFilesBare)->Unit(benchmark::kMicrosecond)->Repetitions(9);
+
+Level filledLevel(long& tileReads) {
+    QuietStdout quiet;
+    TileReader files;
+    Level level(kRows, kColumns, [&tileReads, files](const std::string& name) mutable {
+        ++tileReads;
+        return files.getTile(name);
+    });
+    LevelReader reader;
+    reader.populateLevel("level_0", level, graphics());
+    return level;
+}
+
+// A frame without a column shift: every tile moves, nothing is read or allocated.
+void BM_ScrollWithoutShift(benchmark::State& state) {
+    long tileReads = 0;
+    Level level = filledLevel(tileReads);
+    tileReads = 0;
+    const long before = allocationCount();
+    for (auto _ : state) {
+        level.scroll(-8, 0);
+        level.scroll(8, 0);
+    }
+    state.counters["allocations"] =
+        benchmark::Counter(static_cast<double>(allocationCount() - before),
+                           benchmark::Counter::kAvgIterations);
+    state.counters["tile_reads"] =
+        benchmark::Counter(static_cast<double>(tileReads), benchmark::Counter::kAvgIterations);
+}
+BENCHMARK(BM_ScrollWithoutShift);
+
+// A frame with a column shift: one tile file read per row, for the column coming back in.
+void BM_ScrollWithShift(benchmark::State& state) {
+    long tileReads = 0;
+    Level level = filledLevel(tileReads);
+    tileReads = 0;
+    for (auto _ : state) {
+        level.scroll(-64, 0);
+    }
+    state.counters["tile_reads"] =
+        benchmark::Counter(static_cast<double>(tileReads), benchmark::Counter::kAvgIterations);
+}
+BENCHMARK(BM_ScrollWithShift)->Unit(benchmark::kMicrosecond);
+
+// Keeps the median times of the runs it reports, to print the filling-to-reading ratio.
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        for (const Run& run : runs) {
+            if (run.aggregate_name == "median") {
+                medians_[run.run_name.function_name] = run.GetAdjustedRealTime();
+            }
+        }
+        ConsoleReporter::ReportRuns(runs);
+    }
+
+    void printRatio() const {
+        const auto fill = medians_.find("BM_PopulateLevel");
+        const auto bare = medians_.find("BM_ReadTheSameTileFilesBare");
+        if (fill == medians_.end() || bare == medians_.end() || bare->second <= 0) {
+            return;
+        }
+        const double ratio = fill->second / bare->second;
+        std::printf("populateLevel / bare reading of its 512 tile files: %.2f (target: 3 or less)\n",
+                    ratio);
+    }
+
+private:
+    std::map<std::string, double> medians_;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    reporter.printRatio();
+    benchmark::Shutdown();
+    return 0;
+}
