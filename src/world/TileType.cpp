@@ -61,9 +61,12 @@ const char* tileTypeKeyword(int32_t type) {
     return kWords[inRange(type) ? type : EMPTY].keyword;
 }
 
-bool tileTypeFromName(std::string_view name, TileType& type) {
+namespace {
+
+// Finds `word` in one column of the table: the names or the keywords.
+bool lookUp(std::string_view word, const char* TypeWords::*column, TileType& type) {
     for (int32_t t = 0; t < kTileTypeCount; ++t) {
-        if (name == kWords[t].name) {
+        if (word == kWords[t].*column) {
             type = static_cast<TileType>(t);
             return true;
         }
@@ -71,12 +74,12 @@ bool tileTypeFromName(std::string_view name, TileType& type) {
     return false;
 }
 
+}  // namespace
+
+bool tileTypeFromName(std::string_view name, TileType& type) {
+    return lookUp(name, &TypeWords::name, type);
+}
+
 bool tileTypeFromKeyword(std::string_view keyword, TileType& type) {
-    for (int32_t t = 0; t < kTileTypeCount; ++t) {
-        if (keyword == kWords[t].keyword) {
-            type = static_cast<TileType>(t);
-            return true;
-        }
-    }
-    return false;
+    return lookUp(keyword, &TypeWords::keyword, type);
 }
