@@ -1,14 +1,11 @@
 #include "readers/BlockGrammar.h"
 
-#include <cstdio>
 #include <utility>
 
 #include "world/AnimatedSprite.h"
 #include "world/Animation.h"
 
 namespace {
-
-constexpr size_t kLongestFileName = 255;
 
 // Reads a rectangle in the file's form; a square's side is both its width and its height.
 bool readRectangle(TextScanner& in, RectangleForm form, Rect& r) {
@@ -83,16 +80,4 @@ void readBlocks(TextScanner& in, std::string& line, RectangleForm form, Entity& 
             return;
         }
     }
-}
-
-bool buildFileName(const char* directory, const std::string& name, const char* extension,
-                   std::string& fileName) {
-    fileName.assign(directory);
-    fileName.append(name);
-    fileName.append(extension);
-    return fileName.size() <= kLongestFileName;
-}
-
-void reportUnableToOpen(const std::string& fileName) {
-    std::printf("Unable to open %s\n", fileName.c_str());
 }

@@ -13,11 +13,3 @@ enum class RectangleForm { WidthAndHeight, Square };
 // Reads records until the end of the text or the first unreadable number, adding each block
 // to `entity` at its ENDBLOCK. `line` receives every line read.
 void readBlocks(TextScanner& in, std::string& line, RectangleForm form, Entity& entity);
-
-// The full file name "<directory><name><extension>", or false when it would pass 255
-// characters: a cut-off name could open some other file.
-bool buildFileName(const char* directory, const std::string& name, const char* extension,
-                   std::string& fileName);
-
-// "Unable to open <file name>" on standard output.
-void reportUnableToOpen(const std::string& fileName);

@@ -5,9 +5,7 @@
 
 Entity EntityReader::getEntity(const std::string& path) {
     std::string fileName;
-    if (!buildFileName("data/entities/", path, ".ent", fileName) ||
-        !readWholeFile(fileName, contents_)) {
-        reportUnableToOpen(fileName);
+    if (!readContentFile("data/entities/", path, ".ent", fileName, contents_)) {
         return Entity();
     }
     return readEntity(contents_);

@@ -2,15 +2,12 @@
 
 #include <cstdio>
 
-#include "readers/BlockGrammar.h"
 #include "readers/TextScanner.h"
 #include "render/Graphics.h"
 
 void LevelReader::populateLevel(const std::string& path, Level& level, Graphics& graphics) {
     std::string fileName;
-    if (!buildFileName("data/levels/", path, ".lvl", fileName) ||
-        !readWholeFile(fileName, contents_)) {
-        reportUnableToOpen(fileName);
+    if (!readContentFile("data/levels/", path, ".lvl", fileName, contents_)) {
         return;
     }
     fillLevel(contents_, level, graphics);

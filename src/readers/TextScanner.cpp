@@ -73,6 +73,10 @@ bool TextScanner::readLine(std::string& line) {
     return true;
 }
 
+namespace {
+
+constexpr size_t kLongestFileName = 255;
+
 bool readWholeFile(const std::string& fileName, std::string& contents) {
     std::FILE* file = std::fopen(fileName.c_str(), "rb");
     if (file == nullptr) {
@@ -91,4 +95,18 @@ bool readWholeFile(const std::string& fileName, std::string& contents) {
     }
     std::fclose(file);
     return ok;
+}
+
+}  // namespace
+
+bool readContentFile(const char* directory, const std::string& name, const char* extension,
+                     std::string& fileName, std::string& contents) {
+    fileName.assign(directory);
+    fileName.append(name);
+    fileName.append(extension);
+    if (fileName.size() > kLongestFileName || !readWholeFile(fileName, contents)) {
+        std::printf("Unable to open %s\n", fileName.c_str());
+        return false;
+    }
+    return true;
 }

@@ -34,5 +34,9 @@ private:
     size_t pos_ = 0;
 };
 
-// Reads a whole file into `contents`. False when it can't be opened or read.
-bool readWholeFile(const std::string& fileName, std::string& contents);
+// Reads the content file "<directory><name><extension>" whole into `contents`, leaving its full
+// name in `fileName`. When it can't be opened or read, or its name would pass 255 characters
+// (a cut-off name could open some other file), writes "Unable to open <file name>" to standard
+// output and returns false.
+bool readContentFile(const char* directory, const std::string& name, const char* extension,
+                     std::string& fileName, std::string& contents);

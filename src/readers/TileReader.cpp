@@ -7,9 +7,7 @@
 
 Tile TileReader::getTile(const std::string& path) {
     std::string fileName;
-    if (!buildFileName("data/tiles/", path, ".til", fileName) ||
-        !readWholeFile(fileName, contents_)) {
-        reportUnableToOpen(fileName);
+    if (!readContentFile("data/tiles/", path, ".til", fileName, contents_)) {
         return Tile();
     }
     return readTile(contents_, fileName);

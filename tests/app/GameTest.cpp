@@ -2,7 +2,6 @@
 
 #include <fstream>
 #include <memory>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -158,13 +157,7 @@ TEST(GameStartUp, ReadsTheRobotAndFillsTheLevelWritingOneTypeLinePerCell) {
     auto game = std::make_unique<Game>();
     const std::string out = capturedStdout();
 
-    std::vector<int> types;
-    std::istringstream lines(out);
-    for (std::string line; std::getline(lines, line);) {
-        if (!line.empty() && line.find_first_not_of("0123456789") == std::string::npos) {
-            types.push_back(std::stoi(line));
-        }
-    }
+    const std::vector<int> types = typeLines(out);
     const std::vector<std::string> names = wordsOf("data/levels/level_0.lvl");
     ASSERT_GE(names.size(), 512u);
     ASSERT_EQ(types.size(), 512u) << out;

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -20,29 +19,9 @@ const char* const kBody =
     "64 0 64\n"
     "ENDBLOCK\n";
 
-std::vector<std::string> lines(const std::string& text) {
-    std::vector<std::string> result;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) {
-        result.push_back(line);
-    }
-    return result;
-}
-
-// The type lines among the output: the lines that are plain numbers.
-std::vector<int> typeLines(const std::string& output) {
-    std::vector<int> types;
-    for (const std::string& line : lines(output)) {
-        if (!line.empty() && line.find_first_not_of("0123456789") == std::string::npos) {
-            types.push_back(std::stoi(line));
-        }
-    }
-    return types;
-}
-
 int countOf(const std::string& output, const std::string& part) {
     int n = 0;
-    for (const std::string& line : lines(output)) {
+    for (const std::string& line : outputLines(output)) {
         n += line.find(part) != std::string::npos ? 1 : 0;
     }
     return n;
