@@ -63,7 +63,57 @@ public:
     // Frees every image and resets the fonts; the last call before destruction.
     void release();
 
+    // --- Drawing. Everything lands on `screen` and shows at the next flip. Drawing from a slot
+    // that holds no image (a failed load, or a slot number outside the table) copies nothing.
+
+    // Copies the sprite's src part of `surface` to its dst on the screen and stamps its
+    // lastBlit, visible or not. dstRect keeps the area actually covered. Returns 0.
+    int32_t blitSprite(Sprite* spr, SDL_Surface* surface);
+
+    // A free-standing sprite from the sprite table, outlined around its visible part.
+    void blit(Sprite* spr);
+    // An entity from the entity table: its blocks, its animation step, then its outline.
+    void blit(Entity* ent);
+    // A tile from the tile table, the same way, outlined in blue.
+    void blit(Tile* til);
+
+    // Draws every block of the entity from `surface`, then steps its animations. Returns 1.
+    int32_t blitEntity(Entity* ent, SDL_Surface* surface);
+
+    // Draws every non-empty cell, column by column, top to bottom; with debug on, row 0 is
+    // left out (neither drawn nor stepped). Returns 1.
+    int32_t blitLevel(Level* level);
+
+    // Covers the screen with copies of the rectangle (sx, sy, sw, sh) of `surface`, from the
+    // top-left corner on. A rectangle without area draws nothing.
+    void flush(int32_t sx, int32_t sy, int32_t sw, int32_t sh, SDL_Surface* surface);
+
+    // Outlines the level cell in green, whatever `outlines` says.
+    void outlineCell(int32_t row, int32_t column);
+
+    // Lines, boxes and pixels, lineThickness wide; pixels within lineThickness of the top or
+    // left edge, and beyond the screen, are never drawn.
+    void blitBox(int32_t x, int32_t y, int32_t w, int32_t h, Uint32 color);
+    void blitHorizontalLine(int32_t x, int32_t y, int32_t length, Uint32 color);
+    void blitVerticalLine(int32_t x, int32_t y, int32_t length, Uint32 color);
+    void putPixel(int32_t x, int32_t y, Uint32 pixel);
+
+    // Presents the screen; the result of SDL_Flip.
+    int flip();
+
+    // Draws every queued glyph, font 0 first, and empties every queue. Returns 1.
+    int32_t blitText();
+
+    // Empties every font's queue without drawing it.
+    void discardText();
+
+    // A colour in the screen's pixel format.
+    Uint32 mapColor(Uint8 red, Uint8 green, Uint8 blue) const;
+
 private:
+    // The image in slot `index` of a table, or null when the slot is outside it.
+    static SDL_Surface* imageAt(SDL_Surface* const* table, int32_t capacity, int32_t index);
+
     // Loads "data/images/" + directory + path + ".png" into the next slot of a table. A slot
     // whose image failed to load stays empty (null) but keeps its number.
     void registerImage(SDL_Surface** table, int32_t& counter, int32_t capacity,
