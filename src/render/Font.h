@@ -22,4 +22,15 @@ public:
 
     // Empties the queue but keeps its storage, so steady frames allocate nothing.
     void clear();
+
+    // Top edge of the character's glyph in the sheet. Characters without a glyph of their own
+    // (control codes, 127 and bytes from 128) give 0, the space.
+    int32_t getCharIndex(char letter) const;
+
+    // Queues one glyph per character of `str` on one line from (xCoord, yCoord), each a glyph
+    // width right of the one before. Nothing is drawn until the graphics context draws text.
+    void print(const char* str, int32_t xCoord, int32_t yCoord);
+
+    // Queues the decimal text of `number`, which stays in `text` afterwards.
+    void print(int32_t number, int32_t xCoord, int32_t yCoord);
 };
