@@ -3,47 +3,14 @@
 #include <algorithm>
 #include <array>
 #include <cstdlib>
+#include <optional>
 #include <stdexcept>
+
+#include "tile_shapes.h"
 
 namespace asset_gen {
 
 namespace {
-
-struct SurfaceEntry {
-    Shape shape;
-    int rotation;  // 0, 1, 2, 3 for 0, 90, 180, 270 degrees
-    Solidity solidity;
-    int y0;
-    int y32;
-    int y64;
-};
-
-// The surface of every tile that bounds the cave, as its depth at x = 0, 32 and 64. Rotations 0
-// and 90 are floors, 180 and 270 ceilings; between the samples each surface is a straight line.
-constexpr SurfaceEntry kSurfaces[] = {
-    {Shape::Wall, 1, Solidity::Floor, 32, 32, 32},
-    {Shape::SlopeModerate, 0, Solidity::Floor, 0, 32, 64},
-    {Shape::SlopeModerate, 1, Solidity::Floor, 64, 32, 0},
-    {Shape::SlopeGradual, 0, Solidity::Floor, 32, 48, 64},
-    {Shape::SlopeGradual, 1, Solidity::Floor, 64, 64, 0},
-    {Shape::SlopeSteep, 0, Solidity::Floor, 0, 64, 64},
-    {Shape::SlopeSteep, 1, Solidity::Floor, 64, 48, 32},
-    {Shape::CliffGradual, 0, Solidity::Floor, 0, 16, 32},
-    {Shape::CliffGradual, 1, Solidity::Floor, 64, 0, 0},
-    {Shape::CliffSteep, 0, Solidity::Floor, 0, 0, 64},
-    {Shape::CliffSteep, 1, Solidity::Floor, 32, 16, 0},
-    {Shape::Wall, 3, Solidity::Ceiling, 32, 32, 32},
-    {Shape::SlopeModerate, 2, Solidity::Ceiling, 0, 32, 64},
-    {Shape::SlopeModerate, 3, Solidity::Ceiling, 64, 32, 0},
-    {Shape::SlopeGradual, 2, Solidity::Ceiling, 0, 16, 32},
-    {Shape::SlopeGradual, 3, Solidity::Ceiling, 64, 0, 0},
-    {Shape::SlopeSteep, 2, Solidity::Ceiling, 0, 0, 64},
-    {Shape::SlopeSteep, 3, Solidity::Ceiling, 32, 16, 0},
-    {Shape::CliffGradual, 2, Solidity::Ceiling, 32, 48, 64},
-    {Shape::CliffGradual, 3, Solidity::Ceiling, 64, 64, 0},
-    {Shape::CliffSteep, 2, Solidity::Ceiling, 0, 64, 64},
-    {Shape::CliffSteep, 3, Solidity::Ceiling, 64, 48, 32},
-};
 
 constexpr int kSamples = 3;  // x = 0, 32 and 64 in each column
 const std::string kSquare = tileName(Shape::Square, 0);
@@ -229,9 +196,14 @@ TileSurface tileSurface(const std::string& name) {
             return {};
         }
     }
-    for (const SurfaceEntry& entry : kSurfaces) {
-        if (name == tileName(entry.shape, entry.rotation)) {
-            return {entry.solidity, {entry.y0, entry.y32, entry.y64}};
+    // Every shape whose outline bounds the cave, read from the one table of outlines.
+    for (int shape = 0; shape < kShapes; ++shape) {
+        for (int rotation = 0; rotation < kRotations; ++rotation) {
+            const std::optional<Outline> outline = outlineOf(static_cast<Shape>(shape), rotation);
+            if (outline && name == tileName(static_cast<Shape>(shape), rotation)) {
+                return {outline->floor ? Solidity::Floor : Solidity::Ceiling,
+                        {outline->y0, outline->y32, outline->y64}};
+            }
         }
     }
     throw std::runtime_error("level: no place in a cave for a tile named \"" + name + "\"");
