@@ -53,10 +53,19 @@ TEST(RegenerationTest, RedrawsEveryCommittedPictureByteForByte) {
             needed.push_back(std::string("tiles/") + shape + "_" + rotation + ".til");
         }
     }
-    ASSERT_EQ(needed.size(), 3u + 3u + 36u);
+    for (const char* shape : {"square", "wall", "slope_moderate", "slope_gradual", "slope_steep",
+                              "cliff_gradual", "cliff_steep", "curve_convex", "curve_concave"}) {
+        for (const char* rotation : {"0", "90", "180", "270"}) {
+            needed.push_back(std::string("images/tiles/") + shape + "_" + rotation + ".png");
+        }
+    }
+    ASSERT_EQ(needed.size(), 3u + 3u + 36u + 36u);
     for (const std::string& path : needed) {
         EXPECT_EQ(written.count(path), 1u) << path << " was not written";
     }
+    // The empty tile is never drawn, so it has a description but no picture.
+    EXPECT_EQ(written.count("images/tiles/empty.png"), 0u);
+    EXPECT_EQ(written.size(), needed.size()) << "the generator wrote files nobody expects";
 }
 
 TEST(RegenerationTest, FailsWithoutAUsableRoot) {

@@ -3,11 +3,22 @@
 namespace asset_gen {
 
 const std::vector<Picture>& pictures() {
-    static const std::vector<Picture> all = {
-        {"images/icon.png", drawIcon},
-        {"images/fonts/kestrine_9.png", drawFontSheet},
-        {"images/fonts/kestrine_9_negative.png", drawNegativeFontSheet},
-    };
+    static const std::vector<Picture> all = [] {
+        std::vector<Picture> list = {
+            {"images/icon.png", drawIcon},
+            {"images/fonts/kestrine_9.png", drawFontSheet},
+            {"images/fonts/kestrine_9_negative.png", drawNegativeFontSheet},
+        };
+        // Every tile but the empty one, which is never drawn.
+        for (int shape = 0; shape < kShapes; ++shape) {
+            for (int rotation = 0; rotation < kRotations; ++rotation) {
+                const Shape s = static_cast<Shape>(shape);
+                list.push_back({tileSheetPath(tileName(s, rotation)),
+                                [s, rotation] { return drawTileSheet(s, rotation); }});
+            }
+        }
+        return list;
+    }();
     return all;
 }
 

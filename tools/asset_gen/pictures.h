@@ -5,16 +5,18 @@
 // pictures() in pictures.cpp. The byte-for-byte regeneration test then covers it on its own.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "canvas.h"
+#include "tile_types.h"
 
 namespace asset_gen {
 
 struct Picture {
     std::string path;  // relative to the content root, e.g. "images/icon.png"
-    Canvas (*draw)();
+    std::function<Canvas()> draw;
 };
 
 const std::vector<Picture>& pictures();
@@ -25,5 +27,8 @@ Canvas drawNegativeFontSheet();
 
 // icon.cpp
 Canvas drawIcon();
+
+// tiles.cpp: the strip of frames of every tile but the empty one.
+Canvas drawTileSheet(Shape shape, int rotation);
 
 }  // namespace asset_gen
