@@ -1,10 +1,11 @@
-// What the committed font sheets and icon show.
+// What the committed font sheets, icon and robot show.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <map>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "PngFile.h"
@@ -188,6 +189,94 @@ TEST(IconTest, IsARobotOnATransparentSquare) {
         }
     }
     EXPECT_GE(coloursOf(icon).size(), 5u) << "the icon should be a coloured picture";
+}
+
+// The robot's sheet: four body frames of 32 by 21 along the top, three flame frames of 12 by 10
+// below them, the rest transparent.
+constexpr int kBodyW = 32;
+constexpr int kBodyH = 21;
+constexpr int kBodyFrames = 4;
+constexpr int kFlameW = 12;
+constexpr int kFlameH = 10;
+constexpr int kFlameFrames = 3;
+const char* const kRobotSheet = "data/images/entities/robot.png";
+
+// The pixels of a rectangle of a picture, row by row.
+std::vector<Pixel> region(const PngPicture& picture, int x0, int y0, int w, int h) {
+    std::vector<Pixel> pixels;
+    for (int y = y0; y < y0 + h; ++y) {
+        for (int x = x0; x < x0 + w; ++x) {
+            pixels.push_back(picture.at(x, y));
+        }
+    }
+    return pixels;
+}
+
+bool anyOpaque(const std::vector<Pixel>& pixels) {
+    return std::any_of(pixels.begin(), pixels.end(), [](const Pixel& p) { return p != kMagenta; });
+}
+
+TEST(RobotSheetTest, BodyFillsItsBoxAndTheFlameMeetsItsBack) {
+    const PngPicture sheet = readPng(kRobotSheet);
+    ASSERT_TRUE(sheet.loaded);
+    EXPECT_TRUE(sheet.plainRgb);
+    ASSERT_EQ(sheet.width, kBodyFrames * kBodyW);
+    ASSERT_EQ(sheet.height, kBodyH + kFlameH);
+    for (int i = 0; i < kBodyFrames; ++i) {
+        const int x0 = i * kBodyW;
+        // The box is where the robot crashes, so the body reaches each of its sides.
+        const struct {
+            const char* side;
+            std::vector<Pixel> pixels;
+        } sides[] = {
+            {"top", region(sheet, x0, 0, kBodyW, 1)},
+            {"bottom", region(sheet, x0, kBodyH - 1, kBodyW, 1)},
+            {"front (right)", region(sheet, x0 + kBodyW - 1, 0, 1, kBodyH)},
+            {"back (left)", region(sheet, x0, 0, 1, kBodyH)},
+        };
+        for (const auto& side : sides) {
+            EXPECT_TRUE(anyOpaque(side.pixels))
+                << "body frame " << i << " misses its " << side.side;
+        }
+        const std::vector<Pixel> box = region(sheet, x0, 0, kBodyW, kBodyH);
+        EXPECT_GT(
+            std::count_if(box.begin(), box.end(), [](const Pixel& p) { return p != kMagenta; }),
+            kBodyW * kBodyH / 2)
+            << "body frame " << i << " should fill most of its box";
+    }
+    for (int i = 0; i < kFlameFrames; ++i) {
+        // The flame burns right up to the nozzle: its rightmost column is lit.
+        EXPECT_TRUE(anyOpaque(region(sheet, i * kFlameW + kFlameW - 1, kBodyH, 1, kFlameH)))
+            << "flame frame " << i;
+    }
+    const int unusedX = kFlameFrames * kFlameW;
+    EXPECT_FALSE(anyOpaque(region(sheet, unusedX, kBodyH, sheet.width - unusedX, kFlameH)))
+        << "the sheet beside the flames should be transparent";
+}
+
+TEST(RobotSheetTest, EveryFrameDiffersSoTheRotorTurnsAndTheFlameFlickers) {
+    const PngPicture sheet = readPng(kRobotSheet);
+    ASSERT_TRUE(sheet.loaded && sheet.width == kBodyFrames * kBodyW);
+    const struct {
+        const char* what;
+        int frames;
+        int y;
+        int w;
+        int h;
+    } rows[] = {
+        {"body", kBodyFrames, 0, kBodyW, kBodyH},
+        {"rotor (top four rows of the body)", kBodyFrames, 0, kBodyW, 4},
+        {"flame", kFlameFrames, kBodyH, kFlameW, kFlameH},
+    };
+    for (const auto& row : rows) {
+        for (int a = 0; a < row.frames; ++a) {
+            for (int b = a + 1; b < row.frames; ++b) {
+                EXPECT_NE(region(sheet, a * row.w, row.y, row.w, row.h),
+                          region(sheet, b * row.w, row.y, row.w, row.h))
+                    << row.what << " frames " << a << " and " << b << " are the same";
+            }
+        }
+    }
 }
 
 }  // namespace

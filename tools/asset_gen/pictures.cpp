@@ -1,5 +1,7 @@
 #include "pictures.h"
 
+#include "layout.h"
+
 namespace asset_gen {
 
 const std::vector<Picture>& pictures() {
@@ -8,6 +10,7 @@ const std::vector<Picture>& pictures() {
             {"images/icon.png", drawIcon},
             {"images/fonts/kestrine_9.png", drawFontSheet},
             {"images/fonts/kestrine_9_negative.png", drawNegativeFontSheet},
+            {kRobotSheetPath, drawRobotSheet},
         };
         // Every tile but the empty one, which is never drawn.
         for (int shape = 0; shape < kShapes; ++shape) {

@@ -28,6 +28,13 @@ Canvas drawNegativeFontSheet();
 // icon.cpp
 Canvas drawIcon();
 
+// robot.cpp
+Canvas drawRobotSheet();
+// One frame of the robot's body (kRobotWidth by kRobotHeight) and of its flame (kFlameWidth by
+// kFlameHeight), for the sheet and for the welcome picture.
+Canvas drawRobotBody(int frame);
+Canvas drawRobotFlame(int frame);
+
 // tiles.cpp: the strip of frames of every tile but the empty one.
 Canvas drawTileSheet(Shape shape, int rotation);
 
