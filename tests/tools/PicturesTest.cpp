@@ -1,4 +1,4 @@
-// What the committed font sheets, icon and robot show.
+// What the committed font sheets, icon, robot and paper show.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -277,6 +277,35 @@ TEST(RobotSheetTest, EveryFrameDiffersSoTheRotorTurnsAndTheFlameFlickers) {
             }
         }
     }
+}
+
+const char* const kPaper = "data/images/sprites/paper.png";
+
+TEST(PaperTest, IsAnOpaqueDarkCaveBehindLightText) {
+    const PngPicture paper = readPng(kPaper);
+    ASSERT_TRUE(paper.loaded);
+    EXPECT_TRUE(paper.plainRgb);
+    ASSERT_EQ(paper.width, 768);
+    ASSERT_EQ(paper.height, 512);
+    const std::vector<Pixel> pixels = region(paper, 0, 0, paper.width, paper.height);
+    EXPECT_FALSE(std::any_of(pixels.begin(), pixels.end(), [](const Pixel& p) {
+        return p == kMagenta;
+    })) << "the background has no transparent pixels";
+    double sum = 0.0;
+    double brightest = 0.0;
+    for (const Pixel& p : pixels) {
+        sum += p.luma();
+        brightest = std::max(brightest, p.luma());
+    }
+    const double mean = sum / pixels.size();
+    EXPECT_LT(mean, 60.0) << "the cave should be dark";
+    EXPECT_LT(brightest, 128.0) << "nothing in the background should glare";
+    EXPECT_GE(coloursOf(paper).size(), 32u) << "the background should not be flat";
+
+    // The font's light halo stands far above the background everywhere.
+    const PngPicture font = readPng(kNormalSheet);
+    ASSERT_TRUE(font.loaded);
+    EXPECT_GT(inkAndHaloOf(font).halo.luma() - brightest, 100.0);
 }
 
 }  // namespace

@@ -53,14 +53,16 @@ TEST(RegenerationTest, RedrawsEveryCommittedPictureByteForByte) {
             needed.push_back(std::string("tiles/") + shape + "_" + rotation + ".til");
         }
     }
-    needed.push_back("images/entities/robot.png");
+    for (const char* picture : {"images/entities/robot.png", "images/sprites/paper.png"}) {
+        needed.push_back(picture);
+    }
     for (const char* shape : {"square", "wall", "slope_moderate", "slope_gradual", "slope_steep",
                               "cliff_gradual", "cliff_steep", "curve_convex", "curve_concave"}) {
         for (const char* rotation : {"0", "90", "180", "270"}) {
             needed.push_back(std::string("images/tiles/") + shape + "_" + rotation + ".png");
         }
     }
-    ASSERT_EQ(needed.size(), 3u + 3u + 36u + 1u + 36u);
+    ASSERT_EQ(needed.size(), 3u + 3u + 36u + 2u + 36u);
     for (const std::string& path : needed) {
         EXPECT_EQ(written.count(path), 1u) << path << " was not written";
     }

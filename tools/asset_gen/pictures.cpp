@@ -11,6 +11,7 @@ const std::vector<Picture>& pictures() {
             {"images/fonts/kestrine_9.png", drawFontSheet},
             {"images/fonts/kestrine_9_negative.png", drawNegativeFontSheet},
             {kRobotSheetPath, drawRobotSheet},
+            {"images/sprites/paper.png", drawPaper},
         };
         // Every tile but the empty one, which is never drawn.
         for (int shape = 0; shape < kShapes; ++shape) {

@@ -35,6 +35,9 @@ Canvas drawRobotSheet();
 Canvas drawRobotBody(int frame);
 Canvas drawRobotFlame(int frame);
 
+// cave_backdrop.cpp
+Canvas drawPaper();
+
 // tiles.cpp: the strip of frames of every tile but the empty one.
 Canvas drawTileSheet(Shape shape, int rotation);
 
