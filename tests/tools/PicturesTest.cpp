@@ -1,4 +1,4 @@
-// What the committed font sheets, icon, robot and paper show.
+// What the committed font sheets, icon, robot, paper and welcome picture show.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -280,6 +280,7 @@ TEST(RobotSheetTest, EveryFrameDiffersSoTheRotorTurnsAndTheFlameFlickers) {
 }
 
 const char* const kPaper = "data/images/sprites/paper.png";
+const char* const kWelcome = "data/images/sprites/welcomeScreen.png";
 
 TEST(PaperTest, IsAnOpaqueDarkCaveBehindLightText) {
     const PngPicture paper = readPng(kPaper);
@@ -306,6 +307,143 @@ TEST(PaperTest, IsAnOpaqueDarkCaveBehindLightText) {
     const PngPicture font = readPng(kNormalSheet);
     ASSERT_TRUE(font.loaded);
     EXPECT_GT(inkAndHaloOf(font).halo.luma() - brightest, 100.0);
+}
+
+// Finds `text` set in the font's glyphs, each glyph pixel a `scale` by `scale` block and one
+// glyph every `advance` cell columns, in one colour with none of that colour inside the glyph
+// bodies around its ink. Returns whether it is anywhere in the picture.
+bool showsText(const PngPicture& picture, const std::vector<std::string>& glyphInk,
+               const std::string& text, int scale, int advance) {
+    struct Block {
+        int x;
+        int y;
+        bool ink;
+    };
+    std::vector<Block> blocks;  // glyph pixels relative to the first glyph's cell
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const std::string& ink = glyphInk[static_cast<unsigned char>(text[i]) - 32];
+        for (int gy = 0; gy < kCell; ++gy) {
+            for (int gx = 2; gx <= 6; ++gx) {  // the body columns of every glyph
+                blocks.push_back(
+                    {static_cast<int>(i) * advance + gx, gy, ink[gy * kCell + gx] == '#'});
+            }
+        }
+    }
+    std::stable_partition(blocks.begin(), blocks.end(), [](const Block& b) { return b.ink; });
+    if (blocks.empty() || !blocks.front().ink) {
+        return false;
+    }
+    const int spanX = (static_cast<int>(text.size()) - 1) * advance * scale + kCell * scale;
+    for (int oy = 0; oy + kCell * scale <= picture.height; ++oy) {
+        for (int ox = 0; ox + spanX <= picture.width; ++ox) {
+            const Pixel colour =
+                picture.at(ox + blocks.front().x * scale, oy + blocks.front().y * scale);
+            if (colour == kMagenta) {
+                continue;
+            }
+            bool match = true;
+            for (std::size_t k = 0; k < blocks.size() && match; ++k) {
+                for (int py = 0; py < scale && match; ++py) {
+                    for (int px = 0; px < scale && match; ++px) {
+                        const Pixel p = picture.at(ox + blocks[k].x * scale + px,
+                                                   oy + blocks[k].y * scale + py);
+                        match = (p == colour) == blocks[k].ink;
+                    }
+                }
+            }
+            if (match) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+TEST(WelcomeScreenTest, IsAPanelOverTheCave) {
+    const PngPicture welcome = readPng(kWelcome);
+    ASSERT_TRUE(welcome.loaded);
+    EXPECT_TRUE(welcome.plainRgb);
+    ASSERT_EQ(welcome.width, 768);
+    ASSERT_EQ(welcome.height, 512);
+    // The cave shows around the panel; the middle is all panel.
+    for (const auto& [x, y] : {std::pair{0, 0}, {767, 0}, {0, 511}, {767, 511}}) {
+        EXPECT_EQ(welcome.at(x, y), kMagenta) << "corner " << x << "," << y;
+    }
+    EXPECT_FALSE(anyOpaque(region(welcome, 0, 0, 768, 8))) << "top margin";
+    const std::vector<Pixel> middle = region(welcome, 64, 64, 640, 384);
+    EXPECT_TRUE(
+        std::none_of(middle.begin(), middle.end(), [](const Pixel& p) { return p == kMagenta; }));
+    EXPECT_GE(coloursOf(welcome).size(), 12u) << "the picture should be colourful";
+}
+
+TEST(WelcomeScreenTest, SpellsOutEveryControlAndHowToStart) {
+    const PngPicture welcome = readPng(kWelcome);
+    const PngPicture font = readPng(kNormalSheet);
+    ASSERT_TRUE(welcome.loaded && font.loaded);
+    const std::vector<std::string> glyphs = inkMasks(font, inkAndHaloOf(font).ink);
+    // Set at twice the font's size, one glyph every seven columns.
+    const char* const lines[] = {
+        "ENTER",
+        "start / restart",
+        "SPACE",
+        "climb",
+        "LEFT BUTTON",
+        "paint",
+        "CTRL",
+        "erase",
+        "MIDDLE BUTTON",
+        "copy a cell into the brush",
+        "RIGHT BUTTON",
+        "pick a tile up",
+        ",",
+        ".",
+        "change the brush",
+        "D",
+        "debug",
+        "O",
+        "outlines",
+        "ESC",
+        "quit",
+        "Press ENTER to start",
+    };
+    for (const char* line : lines) {
+        EXPECT_TRUE(showsText(welcome, glyphs, line, 2, 7)) << "no \"" << line << "\"";
+    }
+    EXPECT_FALSE(showsText(welcome, glyphs, "Press ESC to start", 2, 7))
+        << "the search should not find what is not there";
+}
+
+TEST(WelcomeScreenTest, NamesTheGameInBigBrightLetters) {
+    const PngPicture welcome = readPng(kWelcome);
+    const PngPicture font = readPng(kNormalSheet);
+    ASSERT_TRUE(welcome.loaded && font.loaded);
+    const std::vector<std::string> glyphs = inkMasks(font, inkAndHaloOf(font).ink);
+    // The name is shaded, so look for its ink as bright pixels at seven times the font's size
+    // in the upper part of the picture, with dark pixels in the gaps of the letters.
+    const std::string name = "ZEPHLARK!";
+    constexpr int kScale = 7;
+    constexpr int kAdvance = 7;
+    bool found = false;
+    for (int oy = 0; oy < 200 && !found; ++oy) {
+        for (int ox = 0; ox + 9 * kAdvance * kScale <= welcome.width && !found; ++ox) {
+            bool match = true;
+            for (std::size_t i = 0; i < name.size() && match; ++i) {
+                const std::string& ink = glyphs[name[i] - 32];
+                for (int gy = 1; gy < 8 && match; ++gy) {
+                    for (int gx = 2; gx <= 6 && match; ++gx) {
+                        // Sample the middle of each block.
+                        const Pixel p =
+                            welcome.at(ox + (int(i) * kAdvance + gx) * kScale + kScale / 2,
+                                       oy + gy * kScale + kScale / 2);
+                        match = ink[gy * kCell + gx] == '#' ? p.luma() > 140.0
+                                                            : p == kMagenta || p.luma() < 90.0;
+                    }
+                }
+            }
+            found = match;
+        }
+    }
+    EXPECT_TRUE(found) << "the name ZEPHLARK! should stand large near the top";
 }
 
 }  // namespace

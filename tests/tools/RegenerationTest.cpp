@@ -53,7 +53,8 @@ TEST(RegenerationTest, RedrawsEveryCommittedPictureByteForByte) {
             needed.push_back(std::string("tiles/") + shape + "_" + rotation + ".til");
         }
     }
-    for (const char* picture : {"images/entities/robot.png", "images/sprites/paper.png"}) {
+    for (const char* picture : {"images/entities/robot.png", "images/sprites/paper.png",
+                                "images/sprites/welcomeScreen.png"}) {
         needed.push_back(picture);
     }
     for (const char* shape : {"square", "wall", "slope_moderate", "slope_gradual", "slope_steep",
@@ -62,7 +63,7 @@ TEST(RegenerationTest, RedrawsEveryCommittedPictureByteForByte) {
             needed.push_back(std::string("images/tiles/") + shape + "_" + rotation + ".png");
         }
     }
-    ASSERT_EQ(needed.size(), 3u + 3u + 36u + 2u + 36u);
+    ASSERT_EQ(needed.size(), 3u + 3u + 36u + 3u + 36u);
     for (const std::string& path : needed) {
         EXPECT_EQ(written.count(path), 1u) << path << " was not written";
     }

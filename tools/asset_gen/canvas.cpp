@@ -211,4 +211,15 @@ void Canvas::blit(const Canvas& source, int x, int y) {
     }
 }
 
+void Canvas::blitScaled(const Canvas& source, int x, int y, int scale) {
+    for (int py = 0; py < source.height(); ++py) {
+        for (int px = 0; px < source.width(); ++px) {
+            const Rgb colour = source.get(px, py);
+            if (colour != kMagenta) {
+                fillRect(x + px * scale, y + py * scale, scale, scale, colour);
+            }
+        }
+    }
+}
+
 }  // namespace asset_gen

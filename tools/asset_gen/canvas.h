@@ -60,6 +60,8 @@ public:
     void surround(Rgb colour);
     // Copies the non-magenta pixels of `source` with its top-left corner at (x, y).
     void blit(const Canvas& source, int x, int y);
+    // The same, each source pixel becoming a `scale` by `scale` block.
+    void blitScaled(const Canvas& source, int x, int y, int scale);
 
     // The pixels row by row, three bytes (red, green, blue) each.
     const std::vector<std::uint8_t>& bytes() const { return bytes_; }

@@ -1168,6 +1168,20 @@ constexpr bool tableIsWellFormed() {
 }
 static_assert(tableIsWellFormed(), "every glyph row must be nine characters of '.' and '#'");
 
+constexpr bool inkStaysInItsColumns() {
+    for (const auto& glyph : kGlyphRows) {
+        for (const char* row : glyph) {
+            for (int x = 0; x < kGlyphSize; ++x) {
+                if (row[x] == '#' && (x < kInkLeft || x > kInkRight)) {
+                    return false;
+                }
+            }
+        }
+    }
+    return true;
+}
+static_assert(inkStaysInItsColumns(), "glyph ink must stay within columns kInkLeft to kInkRight");
+
 }  // namespace
 
 bool glyphInk(char c, int x, int y) {
@@ -1197,6 +1211,23 @@ void drawText(Canvas& canvas, int x, int y, std::string_view text, int scale, Rg
 
 int textWidth(std::string_view text, int scale) {
     return static_cast<int>(text.size()) * kGlyphSize * scale;
+}
+
+void drawSetText(Canvas& canvas, int x, int y, std::string_view text, int scale, int advance,
+                 Rgb ink) {
+    x -= kInkLeft * scale;
+    for (char c : text) {
+        drawGlyph(canvas, x, y, c, scale, ink);
+        x += advance * scale;
+    }
+}
+
+int setTextWidth(std::string_view text, int scale, int advance) {
+    if (text.empty()) {
+        return 0;
+    }
+    const int glyphs = static_cast<int>(text.size());
+    return ((glyphs - 1) * advance + kInkRight - kInkLeft + 1) * scale;
 }
 
 }  // namespace asset_gen

@@ -28,4 +28,14 @@ void drawText(Canvas& canvas, int x, int y, std::string_view text, int scale, Rg
 // The width in pixels that drawText gives `text`.
 int textWidth(std::string_view text, int scale);
 
+// Every glyph's ink lies in columns kInkLeft to kInkRight of its cell.
+constexpr int kInkLeft = 2;
+constexpr int kInkRight = 6;
+// Close-set text for headings and notices: one glyph every `advance` cells' columns (7 leaves
+// two empty columns between bodies), with the ink of the first glyph starting at x.
+void drawSetText(Canvas& canvas, int x, int y, std::string_view text, int scale, int advance,
+                 Rgb ink);
+// The width in pixels from the first glyph's ink to the last's in drawSetText.
+int setTextWidth(std::string_view text, int scale, int advance);
+
 }  // namespace asset_gen

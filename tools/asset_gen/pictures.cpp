@@ -12,6 +12,7 @@ const std::vector<Picture>& pictures() {
             {"images/fonts/kestrine_9_negative.png", drawNegativeFontSheet},
             {kRobotSheetPath, drawRobotSheet},
             {"images/sprites/paper.png", drawPaper},
+            {"images/sprites/welcomeScreen.png", drawWelcomeScreen},
         };
         // Every tile but the empty one, which is never drawn.
         for (int shape = 0; shape < kShapes; ++shape) {

@@ -38,6 +38,9 @@ Canvas drawRobotFlame(int frame);
 // cave_backdrop.cpp
 Canvas drawPaper();
 
+// welcome.cpp
+Canvas drawWelcomeScreen();
+
 // tiles.cpp: the strip of frames of every tile but the empty one.
 Canvas drawTileSheet(Shape shape, int rotation);
 
