@@ -27,6 +27,61 @@ void visibleSteps(int32_t start, int32_t length, int32_t low, int32_t high, int6
     last = std::min<int64_t>(length, int64_t{high} - start);
 }
 
+// SDL's own clipping of a copy from `src` to `dst`, done ahead of it: when nothing of the copy
+// would land inside the destination's clip rectangle, leaves `to` as SDL would (its position
+// moved onto the clip edge where SDL moves it, width and height 0) and returns true. The level
+// draws every tile, also the many that lie beyond the screen's edge; this spares SDL's call for
+// each of them.
+bool clippedAway(const SDL_Surface* src, const SDL_Rect& from, const SDL_Surface* dst,
+                 SDL_Rect& to) {
+    int x = to.x;
+    int y = to.y;
+    int srcX = from.x;
+    int srcY = from.y;
+    int w = from.w;
+    int h = from.h;
+    if (srcX < 0) {
+        w += srcX;
+        x -= srcX;
+        srcX = 0;
+    }
+    w = std::min(w, src->w - srcX);
+    if (srcY < 0) {
+        h += srcY;
+        y -= srcY;
+        srcY = 0;
+    }
+    h = std::min(h, src->h - srcY);
+
+    const SDL_Rect& clip = dst->clip_rect;
+    int d = clip.x - x;
+    if (d > 0) {
+        w -= d;
+        x += d;
+    }
+    d = x + w - clip.x - clip.w;
+    if (d > 0) {
+        w -= d;
+    }
+    d = clip.y - y;
+    if (d > 0) {
+        h -= d;
+        y += d;
+    }
+    d = y + h - clip.y - clip.h;
+    if (d > 0) {
+        h -= d;
+    }
+    if (w > 0 && h > 0) {
+        return false;
+    }
+    to.x = static_cast<Sint16>(x);
+    to.y = static_cast<Sint16>(y);
+    to.w = 0;
+    to.h = 0;
+    return true;
+}
+
 }  // namespace
 
 SDL_Surface* Graphics::imageAt(SDL_Surface* const* table, int32_t capacity, int32_t index) {
@@ -44,14 +99,20 @@ Uint32 Graphics::mapColor(Uint8 red, Uint8 green, Uint8 blue) const {
 }
 
 int32_t Graphics::blitSprite(Sprite* spr, SDL_Surface* surface) {
+    return blitSpriteAt(spr, surface, SDL_GetTicks());
+}
+
+int32_t Graphics::blitSpriteAt(Sprite* spr, SDL_Surface* surface, Uint32 now) {
     if (spr == nullptr) {
         return 0;
     }
-    spr->lastBlit = SDL_GetTicks();
+    spr->lastBlit = now;
     srcRect = toSdlRect(spr->src);
     dstRect = toSdlRect(spr->dst);
     if (surface != nullptr && screen != nullptr) {
-        SDL_UpperBlit(surface, &srcRect, screen, &dstRect);
+        if (!clippedAway(surface, srcRect, screen, dstRect)) {
+            SDL_UpperBlit(surface, &srcRect, screen, &dstRect);
+        }
     } else {
         // Nothing to copy from (or to): nothing was covered.
         dstRect.w = 0;
@@ -84,10 +145,14 @@ void Graphics::blit(Entity* ent) {
 }
 
 void Graphics::blit(Tile* til) {
+    blitTileAt(til, SDL_GetTicks());
+}
+
+void Graphics::blitTileAt(Tile* til, Uint32 now) {
     if (til == nullptr) {
         return;
     }
-    blitEntity(til, imageAt(tileSurfaces, kTileCapacity, til->graphicIndex));
+    drawBlocks(til, imageAt(tileSurfaces, kTileCapacity, til->graphicIndex), now);
     if (outlines) {
         blitBox(til->box.x, til->box.y, til->box.w, til->box.h,
                 mapColor(kTileOutline[0], kTileOutline[1], kTileOutline[2]));
@@ -95,20 +160,27 @@ void Graphics::blit(Tile* til) {
 }
 
 int32_t Graphics::blitEntity(Entity* ent, SDL_Surface* surface) {
+    drawBlocks(ent, surface, SDL_GetTicks());
+    return 1;
+}
+
+void Graphics::drawBlocks(Entity* ent, SDL_Surface* surface, Uint32 now) {
     if (ent == nullptr) {
-        return 1;
+        return;
     }
     for (Block& block : ent->blocks) {
-        blitSprite(&block, surface);
+        blitSpriteAt(&block, surface, now);
     }
     ent->animate(1);
-    return 1;
 }
 
 int32_t Graphics::blitLevel(Level* level) {
     if (level == nullptr) {
         return 1;
     }
+    // One reading of the clock stamps the whole level: the drawing takes far less than the
+    // clock's millisecond, and the level is the bulk of a frame's sprites.
+    const Uint32 now = SDL_GetTicks();
     const size_t firstRow = debug ? 1 : 0;
     const size_t rowCount = level->grid.size();
     const size_t columnCount = rowCount == 0 ? 0 : level->grid[0].size();
@@ -120,7 +192,7 @@ int32_t Graphics::blitLevel(Level* level) {
             }
             Tile& tile = cells[column];
             if (tile.type != EMPTY) {
-                blit(&tile);
+                blitTileAt(&tile, now);
             }
         }
     }
@@ -224,10 +296,22 @@ int Graphics::flip() {
 }
 
 int32_t Graphics::blitText() {
+    const Uint32 now = SDL_GetTicks();
     for (int32_t i = 0; i < fontsUsed && i < kFontCapacity; ++i) {
         SDL_Surface* sheet = fontSurfaces[i];
-        for (Sprite& glyph : fonts[i].glyphs) {
-            blitSprite(&glyph, sheet);
+        Font& font = fonts[i];
+        for (Sprite& glyph : font.glyphs) {
+            SDL_Surface* cut = glyphCuts[i].find(sheet, font, glyph.src);
+            if (cut == nullptr) {
+                blitSpriteAt(&glyph, sheet, now);
+                continue;
+            }
+            // The same pixels as the glyph's cell of the sheet, from its own picture.
+            const Rect cell = glyph.src;
+            glyph.src = Rect{0, 0, cell.w, cell.h};
+            blitSpriteAt(&glyph, cut, now);
+            glyph.src = cell;
+            srcRect = toSdlRect(cell);
         }
         fonts[i].clear();
     }

@@ -79,7 +79,10 @@ Graphics::Graphics(int32_t width, int32_t height, int32_t tileSize)
 }
 
 void Graphics::registerFont(Font* fon, const char* path) {
-    registerImage(fontSurfaces, fontCount, kFontCapacity, "fonts/", path, fon->surfaceIndex);
+    // Glyphs are cut from anywhere down a tall, narrow sheet; a run-length encoded sheet would
+    // be walked from its top row for every glyph drawn, so font sheets keep plain pixels.
+    registerImage(fontSurfaces, fontCount, kFontCapacity, "fonts/", path, fon->surfaceIndex,
+                  SDL_SRCCOLORKEY);
 }
 
 void Graphics::registerSprite(Sprite* spr, const char* path) {
@@ -116,7 +119,8 @@ void Graphics::registerTile(Tile* til, const char* path, Level* lvl) {
 }
 
 void Graphics::registerImage(SDL_Surface** table, int32_t& counter, int32_t capacity,
-                             const char* directory, const char* path, int32_t& slotField) {
+                             const char* directory, const char* path, int32_t& slotField,
+                             Uint32 keyFlags) {
     const int32_t slot = counter;
     if (slot >= capacity || slot < 0) {
         return;
@@ -139,7 +143,7 @@ void Graphics::registerImage(SDL_Surface** table, int32_t& counter, int32_t capa
         } else {
             converted = SDL_DisplayFormat(loading);
             if (converted != nullptr) {
-                SDL_SetColorKey(converted, SDL_SRCCOLORKEY | SDL_RLEACCEL,
+                SDL_SetColorKey(converted, keyFlags,
                                 SDL_MapRGB(screen->format, kTransparentRed, kTransparentGreen,
                                            kTransparentBlue));
             } else {
@@ -164,6 +168,9 @@ void Graphics::release() {
             }
         }
     };
+    for (GlyphCuts& cuts : glyphCuts) {
+        cuts.clear();
+    }
     freeTable(entitySurfaces, entityCount, kEntityCapacity);
     freeTable(fontSurfaces, fontCount, kFontCapacity);
     freeTable(spriteSurfaces, spriteCount, kSpriteCapacity);

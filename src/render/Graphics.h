@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "render/Font.h"
+#include "render/GlyphCuts.h"
 #include "world/Sprite.h"
 
 class Entity;
@@ -111,11 +112,19 @@ public:
     Uint32 mapColor(Uint8 red, Uint8 green, Uint8 blue) const;
 
 private:
+    GlyphCuts glyphCuts[kFontCapacity];  // each font's glyphs, cut out for fast drawing
+
+    // blitSprite, blit of a tile and blitEntity with the drawing time already read.
+    int32_t blitSpriteAt(Sprite* spr, SDL_Surface* surface, Uint32 now);
+    void blitTileAt(Tile* til, Uint32 now);
+    void drawBlocks(Entity* ent, SDL_Surface* surface, Uint32 now);
+
     // The image in slot `index` of a table, or null when the slot is outside it.
     static SDL_Surface* imageAt(SDL_Surface* const* table, int32_t capacity, int32_t index);
 
     // Loads "data/images/" + directory + path + ".png" into the next slot of a table. A slot
     // whose image failed to load stays empty (null) but keeps its number.
     void registerImage(SDL_Surface** table, int32_t& counter, int32_t capacity,
-                       const char* directory, const char* path, int32_t& slotField);
+                       const char* directory, const char* path, int32_t& slotField,
+                       Uint32 keyFlags = SDL_SRCCOLORKEY | SDL_RLEACCEL);
 };

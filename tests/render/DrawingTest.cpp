@@ -9,6 +9,7 @@
 
 #include "ReleasingGraphics.h"
 #include "Surfaces.h"
+#include "render/SdlRect.h"
 #include "world/Entity.h"
 #include "world/Level.h"
 #include "world/Tile.h"
@@ -422,4 +423,41 @@ TEST_F(LevelDrawingTest, ScrolledTilesAreDrawnWhereTheyNowAre) {
     EXPECT_EQ(pixelAt(g.screen, 39, 10), 0u);
     EXPECT_EQ(pixelAt(g.screen, 103, 10), rgb(255, 0, 0));
     EXPECT_EQ(pixelAt(g.screen, 104, 10), 0u);
+}
+
+TEST_F(DrawingTest, CopiesThatMissTheScreenLeaveTheSameRectangleAsSdl) {
+    SDL_Surface* sheet = solidImage(64, 32, 10, 200, 10);
+    struct Case {
+        Rect src;
+        Rect dst;
+    };
+    const Case cases[] = {
+        {{0, 0, 32, 32}, {800, 40, 32, 32}},   // beyond the right edge
+        {{0, 0, 32, 32}, {-100, 40, 32, 32}},  // beyond the left edge
+        {{0, 0, 32, 32}, {-32, 40, 32, 32}},   // touching the left edge from outside
+        {{0, 0, 32, 32}, {40, -300, 32, 32}},  // above
+        {{0, 0, 32, 32}, {40, 512, 32, 32}},   // on the bottom edge
+        {{-40, 0, 32, 32}, {40, 40, 32, 32}},  // a source left of the image
+        {{0, 40, 32, 32}, {40, 40, 32, 32}},   // a source below the image
+        {{70, 0, 32, 32}, {-5, -5, 32, 32}},   // a source right of the image
+        {{-10, -10, 30, 30}, {-15, -15, 30, 30}}, {{0, 0, 0, 32}, {40, 40, 0, 32}},  // no width
+        {{0, 0, 32, 32}, {750, 500, 32, 32}},  // partly on screen
+        {{10, 5, 32, 32}, {-20, -3, 32, 32}},  // partly on screen, past the top-left corner
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message()
+                     << c.src.x << "," << c.src.y << " -> " << c.dst.x << "," << c.dst.y);
+        Sprite s;
+        s.src = c.src;
+        s.dst = c.dst;
+        g.blitSprite(&s, sheet);
+        SDL_Rect from = toSdlRect(c.src);
+        SDL_Rect to = toSdlRect(c.dst);
+        SDL_UpperBlit(sheet, &from, g.screen, &to);
+        EXPECT_EQ(g.dstRect.x, to.x);
+        EXPECT_EQ(g.dstRect.y, to.y);
+        EXPECT_EQ(g.dstRect.w, to.w);
+        EXPECT_EQ(g.dstRect.h, to.h);
+    }
+    SDL_FreeSurface(sheet);
 }

@@ -1,7 +1,9 @@
 // Printing queues glyphs; the graphics context draws the queues once a frame and empties them.
 #include <gtest/gtest.h>
 
+#include <SDL_image.h>
 #include <climits>
+
 #include <cstring>
 
 #include "ReleasingGraphics.h"
@@ -203,4 +205,56 @@ TEST(TextWithShippedFonts, PrintedTextShowsOnTheScreen) {
     }
     EXPECT_GT(lit, 20);
     EXPECT_EQ(countLitPixels(g.screen), lit);  // nothing outside the five glyph cells
+}
+
+TEST(TextWithShippedFonts, EveryCharacterLooksAsItsCellOfTheSheet) {
+    ReleasingGraphics g(768, 512, 64);
+    // The sheets as their files hold them, keyed but drawn pixel by pixel.
+    SDL_Surface* sheets[2] = {};
+    const char* names[2] = {"data/images/fonts/kestrine_9.png",
+                            "data/images/fonts/kestrine_9_negative.png"};
+    for (int f = 0; f < 2; ++f) {
+        SDL_Surface* loaded = IMG_Load(names[f]);
+        ASSERT_NE(loaded, nullptr) << names[f];
+        sheets[f] = SDL_DisplayFormat(loaded);
+        SDL_FreeSurface(loaded);
+        SDL_SetColorKey(sheets[f], SDL_SRCCOLORKEY, rgbOf(sheets[f], 255, 0, 255));
+    }
+    SDL_Surface* expected = paintedImage(768, 512, [](int, int) { return 0u; });
+
+    char all[96] = {};
+    for (int c = 32; c < 127; ++c) {
+        all[c - 32] = static_cast<char>(c);
+    }
+    fillBlack(g.screen);
+    for (int f = 0; f < 2; ++f) {
+        for (int line = 0; line < 3; ++line) {
+            const int y = 20 + f * 60 + line * 12;
+            g.fonts[f].print(all, 5 + line * 3, y);
+            for (int c = 0; c < 95; ++c) {
+                SDL_Rect from = {0, static_cast<Sint16>(c * 9), 9, 9};
+                SDL_Rect to = {static_cast<Sint16>(5 + line * 3 + c * 9), static_cast<Sint16>(y), 0,
+                               0};
+                SDL_BlitSurface(sheets[f], &from, expected, &to);
+            }
+        }
+    }
+    g.blitText();
+    for (int y = 0; y < 512; ++y) {
+        for (int x = 0; x < 768; ++x) {
+            ASSERT_EQ(pixelAt(g.screen, x, y), pixelAt(expected, x, y)) << x << ", " << y;
+        }
+    }
+    SDL_FreeSurface(expected);
+    SDL_FreeSurface(sheets[0]);
+    SDL_FreeSurface(sheets[1]);
+}
+
+TEST_F(TextDrawingTest, GlyphsCutOutOfTheCellGridComeFromTheSheet) {
+    // A glyph whose source is not one whole cell of the sheet is copied from the sheet itself.
+    g.fonts[0].print("B", 30, 30);
+    g.fonts[0].glyphs[0].src.y += 4;  // half in the cell of B, half in the cell of C
+    g.blitText();
+    EXPECT_EQ(pixelAt(g.screen, 34, 30), rgb(0, 255, 0));
+    EXPECT_EQ(pixelAt(g.screen, 34, 36), rgb(255, 0, 0));
 }
