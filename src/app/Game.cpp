@@ -5,6 +5,7 @@
 
 namespace {
 
+constexpr int kStartButton = 3;
 constexpr int kQuitButton = 6;
 constexpr int kDebugButton = 7;
 
@@ -17,6 +18,18 @@ Entity loadRobot(EntityReader& reader, Graphics& graphics) {
     return robot;
 }
 
+// A sprite given its image: the next slot of the sprite table, in the order of the calls.
+Sprite registeredSprite(Graphics& graphics, Sprite sprite, const char* name) {
+    graphics.registerSprite(&sprite, name);
+    return sprite;
+}
+
+// The welcome picture covers the whole screen.
+Sprite welcomePicture() {
+    return Sprite(0, 0, Game::kScreenWidth, Game::kScreenHeight, 0, 0, Game::kScreenWidth,
+                  Game::kScreenHeight);
+}
+
 }  // namespace
 
 Game::Game()
@@ -24,6 +37,8 @@ Game::Game()
       graphics(kScreenWidth, kScreenHeight, kTileSize),
       entityReader(),
       robot(loadRobot(entityReader, graphics)),
+      paperSprite(registeredSprite(graphics, Sprite(), "paper")),
+      welcomeSprite(registeredSprite(graphics, welcomePicture(), "welcomeScreen")),
       levelReader(),
       level(kLevelRows, kLevelColumns, TileReader()) {
     // The graphics context starts with debug drawing on; the game starts with both off.
@@ -40,6 +55,7 @@ bool Game::runFrame() {
     if (immediateQuitRequested()) {
         return false;
     }
+    draw();
     SDL_Delay(kFrameSleepMs);
     loopCounter += 1;
     return true;
@@ -77,6 +93,34 @@ bool Game::immediateQuitRequested() const {
         return true;
     }
     return joystickButton(kQuitButton);
+}
+
+void Game::draw() {
+    if (showWelcomeScreen) {
+        drawWelcomeFrame();
+    } else {
+        drawGameFrame();
+    }
+}
+
+void Game::drawWelcomeFrame() {
+    graphics.flush(0, 0, kScreenWidth, kScreenHeight, graphics.spriteSurfaces[0]);
+    graphics.blit(&welcomeSprite);
+    graphics.flip();
+    // Text queued behind the welcome picture is never shown; dropping it every frame keeps the
+    // queues from growing for as long as the picture stays up.
+    graphics.discardText();
+    if (input.keyboard.pressed(KEY_RETURN) || joystickButton(kStartButton)) {
+        showWelcomeScreen = false;
+    }
+}
+
+void Game::drawGameFrame() {
+    graphics.flush(0, 0, kScreenWidth, kScreenHeight, graphics.spriteSurfaces[0]);
+    graphics.blitLevel(&level);
+    graphics.blit(&robot);
+    graphics.blitText();
+    graphics.flip();
 }
 
 bool Game::joystickButton(int button) const {

@@ -27,11 +27,14 @@ public:
     Graphics graphics;
     EntityReader entityReader;
     Entity robot;
+    Sprite paperSprite;    // background, tiled over the screen every frame (sprite slot 0)
+    Sprite welcomeSprite;  // the full-screen welcome picture (sprite slot 1)
     LevelReader levelReader;
     Level level;
 
-    int32_t frameCounter = 0;  // frames begun since start-up
-    int32_t loopCounter = 0;   // frames completed since start-up
+    int32_t frameCounter = 0;       // frames begun since start-up
+    int32_t loopCounter = 0;        // frames completed since start-up
+    bool showWelcomeScreen = true;  // the welcome picture shows until Enter is first pressed
 
     Game();
 
@@ -42,6 +45,10 @@ public:
     // leave at once (Alt with F4, joystick button 6); the loop must then end without delay.
     bool runFrame();
 
+    // The drawing of one frame: the welcome picture, or the background, the level, the robot
+    // and the queued text; then the flip.
+    void draw();
+
     // Frees the images and ends the console line; the objects go with the Game itself.
     void teardown();
 
@@ -50,6 +57,8 @@ private:
     void outlineToggle();
     void debugToggle();
     bool immediateQuitRequested() const;
+    void drawWelcomeFrame();
+    void drawGameFrame();
     bool joystickButton(int button) const;
 };
 

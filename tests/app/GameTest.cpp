@@ -161,6 +161,8 @@ TEST(GameStartUp, ReadsTheRobotAndFillsTheLevelWritingOneTypeLinePerCell) {
     const std::vector<std::string> names = wordsOf("data/levels/level_0.lvl");
     ASSERT_GE(names.size(), 512u);
     ASSERT_EQ(types.size(), 512u) << out;
+    // Every file and picture is there: nothing but the type lines is written.
+    EXPECT_EQ(outputLines(out).size(), 512u) << out;
     for (int32_t cell = 0; cell < 512; ++cell) {
         const Tile& t = game->level.grid[cell / 64][cell % 64];
         TileType named = EMPTY;

@@ -1,0 +1,336 @@
+// What the game shows: the welcome picture until Enter, then the level and the robot over the
+// background, read back from the screen surface under the dummy video driver.
+#include <gtest/gtest.h>
+
+#include <SDL_image.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "CapturedOutput.h"
+#include "SdlEvents.h"
+#include "Surfaces.h"
+#include "app/Game.h"
+
+namespace {
+
+constexpr int kMagenta = 0;  // marker for "transparent in the picture"
+
+class SceneTest : public testing::Test {
+protected:
+    void SetUp() override {
+        captureStdout();
+        game = std::make_unique<Game>();
+        capturedStdout();
+        drainQueue();
+        ASSERT_NE(game->graphics.spriteSurfaces[0], nullptr) << "the background did not load";
+        ASSERT_NE(game->graphics.spriteSurfaces[1], nullptr) << "the welcome picture did not load";
+        ASSERT_NE(paper(), nullptr);
+    }
+    void TearDown() override {
+        for (SDL_Surface* p : pictures) {
+            SDL_FreeSurface(p);
+        }
+        game->graphics.release();
+        game.reset();
+        drainQueue();
+    }
+
+    SDL_Surface* screen() { return game->graphics.screen; }
+    // The background as its file shows it (the game's copy is run-length encoded).
+    SDL_Surface* paper() {
+        if (paperPicture == nullptr) {
+            paperPicture = picture("sprites/paper");
+        }
+        return paperPicture;
+    }
+
+    // A picture from data/images as the game converts it, but read from its file here.
+    SDL_Surface* picture(const std::string& name) {
+        SDL_Surface* loaded = IMG_Load(("data/images/" + name + ".png").c_str());
+        EXPECT_NE(loaded, nullptr) << name;
+        if (loaded == nullptr) {
+            return nullptr;
+        }
+        SDL_Surface* converted = SDL_DisplayFormat(loaded);
+        SDL_FreeSurface(loaded);
+        pictures.push_back(converted);
+        return converted;
+    }
+
+    // The colour a picture gives its pixel, or kMagenta where the picture is transparent.
+    Uint32 imagePixel(SDL_Surface* image, int x, int y) {
+        const Uint32 p = pixelAt(image, x, y);
+        return p == rgbOf(image, 255, 0, 255) ? kMagenta : p;
+    }
+
+    // Leaves the welcome screen with Enter; the frame that sees the key still shows it.
+    void dismissWelcome() {
+        push(keyEvent(SDL_KEYDOWN, SDLK_RETURN));
+        game->runFrame();
+        push(keyEvent(SDL_KEYUP, SDLK_RETURN));
+        ASSERT_FALSE(game->showWelcomeScreen);
+    }
+
+    // Leaves the welcome screen and runs game frames until every sprite on the screen shows a
+    // frame. Sprites choose their first frame in the step after a draw once their period has
+    // passed (half a second for the tiles), so the first game frames may show nothing yet.
+    void enterGame() {
+        dismissWelcome();
+        for (int frame = 0; frame < 1000 && !everythingShows(); ++frame) {
+            game->runFrame();
+        }
+        ASSERT_TRUE(everythingShows());
+    }
+
+    bool everythingShows() {
+        auto shows = [](const Entity& e) {
+            for (const Block& b : e.blocks) {
+                if (b.src.w == 0 || b.src.h == 0) {
+                    return false;
+                }
+            }
+            return true;
+        };
+        for (const std::vector<Tile>& cells : game->level.grid) {
+            for (size_t column = 0; column < 13 && column < cells.size(); ++column) {
+                if (cells[column].type != EMPTY && !shows(cells[column])) {
+                    return false;
+                }
+            }
+        }
+        return shows(game->robot);
+    }
+
+    // The first non-empty cell of the level that lies on the screen, away from the robot.
+    const Tile* someTileOnScreen() {
+        for (int row = 0; row < 8; ++row) {
+            for (int column = 4; column < 12; ++column) {
+                const Tile& t = game->level.grid[row][column];
+                if (t.type != EMPTY) {
+                    return &t;
+                }
+            }
+        }
+        return nullptr;
+    }
+
+    std::unique_ptr<Game> game;
+    std::vector<SDL_Surface*> pictures;
+    SDL_Surface* paperPicture = nullptr;
+};
+
+}  // namespace
+
+TEST_F(SceneTest, BackgroundAndWelcomePictureTakeSpriteSlotsZeroAndOne) {
+    EXPECT_EQ(game->paperSprite.surfaceIndex, 0);
+    EXPECT_EQ(game->welcomeSprite.surfaceIndex, 1);
+    EXPECT_EQ(game->graphics.spriteCount, 2);
+    EXPECT_EQ(game->welcomeSprite.src, (Rect{0, 0, 768, 512}));
+    EXPECT_EQ(game->welcomeSprite.dst, (Rect{0, 0, 768, 512}));
+    EXPECT_EQ(game->welcomeSprite.lastBlit, 0u);
+    EXPECT_EQ(game->graphics.spriteSurfaces[0]->w, 768);
+    EXPECT_EQ(game->graphics.spriteSurfaces[0]->h, 512);
+    EXPECT_EQ(game->graphics.spriteSurfaces[1]->w, 768);
+    EXPECT_EQ(game->graphics.spriteSurfaces[1]->h, 512);
+    EXPECT_TRUE(game->showWelcomeScreen);
+}
+
+TEST_F(SceneTest, WelcomeFramesShowThePictureOverTheBackgroundAndNothingElse) {
+    fillBlack(screen());
+    const Uint32 robotDrawnAt = game->robot.blocks.back().lastBlit;
+    game->runFrame();
+    SDL_Surface* welcome = picture("sprites/welcomeScreen");
+    ASSERT_NE(welcome, nullptr);
+    int showingBackground = 0;
+    for (int y = 0; y < 512; ++y) {
+        for (int x = 0; x < 768; ++x) {
+            const Uint32 front = imagePixel(welcome, x, y);
+            const Uint32 expected = front == kMagenta ? pixelAt(paper(), x, y) : front;
+            showingBackground += front == kMagenta ? 1 : 0;
+            ASSERT_EQ(pixelAt(screen(), x, y), expected) << x << ", " << y;
+        }
+    }
+    // The robot and the tiles were not drawn (drawing stamps them).
+    EXPECT_EQ(game->robot.blocks.back().lastBlit, robotDrawnAt);
+    const Tile* tile = someTileOnScreen();
+    ASSERT_NE(tile, nullptr);
+    EXPECT_EQ(tile->blocks[0].lastBlit, 0u);
+    EXPECT_TRUE(game->showWelcomeScreen);
+    RecordProperty("welcome pixels showing the background", showingBackground);
+}
+
+TEST_F(SceneTest, TextQueuedBehindTheWelcomePictureDoesNotPileUp) {
+    for (int frame = 0; frame < 50; ++frame) {
+        game->graphics.fonts[0].print("Crashed!", 100, 100);
+        game->graphics.fonts[1].print(frame, 10, 10);
+        game->runFrame();
+        ASSERT_TRUE(game->graphics.fonts[0].glyphs.empty());
+        ASSERT_TRUE(game->graphics.fonts[1].glyphs.empty());
+    }
+    EXPECT_TRUE(game->showWelcomeScreen);
+}
+
+TEST_F(SceneTest, EnterLeavesTheWelcomeScreenForGood) {
+    dismissWelcome();
+    EXPECT_EQ(game->loopCounter, 1);
+    for (int frame = 0; frame < 3; ++frame) {
+        game->runFrame();
+        EXPECT_FALSE(game->showWelcomeScreen);
+    }
+    // Enter again changes nothing.
+    push(keyEvent(SDL_KEYDOWN, SDLK_RETURN));
+    game->runFrame();
+    EXPECT_FALSE(game->showWelcomeScreen);
+}
+
+TEST_F(SceneTest, OtherKeysKeepTheWelcomeScreen) {
+    for (SDLKey key : {SDLK_SPACE, SDLK_a, SDLK_KP_ENTER, SDLK_o}) {
+        push(keyEvent(SDL_KEYDOWN, key));
+        game->runFrame();
+        push(keyEvent(SDL_KEYUP, key));
+        game->runFrame();
+        EXPECT_TRUE(game->showWelcomeScreen) << key;
+    }
+}
+
+TEST_F(SceneTest, GameFrameShowsTheLevelAndTheRobotOverTheBackground) {
+    enterGame();
+
+    const Tile* tile = someTileOnScreen();
+    ASSERT_NE(tile, nullptr);
+    const Rect tileFrame = tile->blocks[0].src;
+    const Block& body = game->robot.blocks.back();
+    const Rect bodyFrame = body.src;
+    fillBlack(screen());
+    game->runFrame();
+
+    ASSERT_NE(game->graphics.tileSurfaces[tile->graphicIndex], nullptr);
+    ASSERT_NE(game->graphics.entitySurfaces[game->robot.graphicIndex], nullptr);
+    SDL_Surface* tileImage = picture(std::string("tiles/") + tile->getPath());
+    SDL_Surface* robotImage = picture("entities/robot");
+    ASSERT_NE(tileImage, nullptr);
+    ASSERT_NE(robotImage, nullptr);
+
+    // Every pixel of the tile's cell: its picture where opaque, else the background.
+    int opaque = 0;
+    for (int y = 0; y < 64; ++y) {
+        for (int x = 0; x < 64; ++x) {
+            const int sx = tile->box.x + x;
+            const int sy = tile->box.y + y;
+            const Uint32 front = imagePixel(tileImage, tileFrame.x + x, tileFrame.y + y);
+            opaque += front == kMagenta ? 0 : 1;
+            ASSERT_EQ(pixelAt(screen(), sx, sy),
+                      front == kMagenta ? pixelAt(paper(), sx, sy) : front)
+                << sx << ", " << sy << " in a tile of type " << tile->type;
+        }
+    }
+    EXPECT_GT(opaque, 0);
+
+    // An empty cell shows the background.
+    for (int column = 4; column < 12; ++column) {
+        for (int row = 0; row < 8; ++row) {
+            if (game->level.grid[row][column].type == EMPTY) {
+                const int x = column * 64 + 20;
+                const int y = row * 64 + 40;
+                EXPECT_EQ(pixelAt(screen(), x, y), pixelAt(paper(), x, y));
+            }
+        }
+    }
+
+    // The robot's body, drawn over everything at its start position.
+    int bodyPixels = 0;
+    for (int y = 0; y < bodyFrame.h; ++y) {
+        for (int x = 0; x < bodyFrame.w; ++x) {
+            const Uint32 front = imagePixel(robotImage, bodyFrame.x + x, bodyFrame.y + y);
+            if (front != kMagenta) {
+                ++bodyPixels;
+                ASSERT_EQ(pixelAt(screen(), 128 + body.xOff + x, 192 + body.yOff + y), front);
+            }
+        }
+    }
+    EXPECT_GT(bodyPixels, bodyFrame.w * bodyFrame.h / 2);
+}
+
+TEST_F(SceneTest, GameFramesAnimateTheRobotAndTheTiles) {
+    dismissWelcome();
+    Block& body = game->robot.blocks.back();
+    const Tile* tile = someTileOnScreen();
+    ASSERT_NE(tile, nullptr);
+    const size_t frames = body.animations[0].frames.size();
+    ASSERT_GT(frames, 1u);
+
+    const Uint32 before = body.lastBlit;
+    bool changed = false;
+    const int32_t first = body.animations[0].currentFrame;
+    for (int frame = 0; frame < 40 && !changed; ++frame) {
+        game->runFrame();
+        SDL_Delay(10);
+        changed = body.animations[0].currentFrame != first;
+    }
+    EXPECT_TRUE(changed);
+    EXPECT_GT(body.lastBlit, before);
+    EXPECT_NE(tile->blocks[0].lastBlit, 0u);
+}
+
+TEST_F(SceneTest, DebugLeavesTheTopRowOutButDrawsTheRobot) {
+    enterGame();
+    const Tile* topTile = nullptr;
+    for (int column = 4; column < 12 && topTile == nullptr; ++column) {
+        if (game->level.grid[0][column].type != EMPTY) {
+            topTile = &game->level.grid[0][column];
+        }
+    }
+    ASSERT_NE(topTile, nullptr) << "the shipped level has no tile in its top row on screen";
+
+    game->graphics.debug = true;
+    game->graphics.outlines = false;
+    fillBlack(screen());
+    game->runFrame();
+    for (int y = 0; y < 64; y += 7) {
+        for (int x = 0; x < 64; x += 7) {
+            const int sx = topTile->box.x + x;
+            ASSERT_EQ(pixelAt(screen(), sx, y), pixelAt(paper(), sx, y));
+        }
+    }
+    const Block& body = game->robot.blocks.back();
+    EXPECT_NE(pixelAt(screen(), body.dst.x + body.dst.w / 2, body.dst.y + body.dst.h / 2),
+              pixelAt(paper(), body.dst.x + body.dst.w / 2, body.dst.y + body.dst.h / 2));
+}
+
+TEST_F(SceneTest, OutlinesFrameTheRobotInYellowAndTheTilesInBlue) {
+    dismissWelcome();
+    game->graphics.outlines = true;
+    game->runFrame();
+    const Rect box = game->robot.box;
+    EXPECT_EQ(pixelAt(screen(), box.x + box.w, box.y + 3), rgbOf(screen(), 255, 255, 0));
+    const Tile* tile = someTileOnScreen();
+    ASSERT_NE(tile, nullptr);
+    EXPECT_EQ(pixelAt(screen(), tile->box.x + 10, tile->box.y + 64), rgbOf(screen(), 0, 0, 255));
+}
+
+TEST_F(SceneTest, QueuedTextIsDrawnInTheGameFrame) {
+    dismissWelcome();
+    int left = -1;
+    int top = -1;
+    for (int column = 4; column < 12 && left < 0; ++column) {
+        for (int row = 0; row < 8 && left < 0; ++row) {
+            if (game->level.grid[row][column].type == EMPTY) {
+                left = column * 64 + 4;
+                top = row * 64 + 20;
+            }
+        }
+    }
+    ASSERT_GE(left, 0) << "no empty cell on screen";
+    game->graphics.fonts[0].print("Crash", left, top);
+    game->runFrame();
+    EXPECT_TRUE(game->graphics.fonts[0].glyphs.empty());
+    int changed = 0;
+    for (int x = left; x < left + 5 * 9; ++x) {
+        for (int y = top; y < top + 9; ++y) {
+            changed += pixelAt(screen(), x, y) != pixelAt(paper(), x, y) ? 1 : 0;
+        }
+    }
+    EXPECT_GT(changed, 20);
+}
