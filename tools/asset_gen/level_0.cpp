@@ -1,8 +1,8 @@
-// The first cave. It opens four rows high around the robot, dips into a low hall under a
-// sinking ceiling, opens into a tall cavern, climbs with the floor in short steps to a narrow
-// upper passage and rides a run of ceiling waves back to where it began, so it repeats
-// seamlessly. Only one surface moves at a time, and between them the floor and the ceiling go
-// up and down every slope and cliff.
+// The first cave: a wide, airy tunnel between a thin ledge of roof and a thin ledge of floor,
+// six to seven rows open most of the way. The roof sinks twice into low halls and comes back;
+// before, between and after them the floor heaves up into hills and drops back, so the robot has
+// room to climb and fall gently. Only one surface moves at a time, and between them the floor
+// and the roof go up and down every slope and cliff. The last column joins the first.
 //
 // Heights are in half rows from the top; the comments give the columns and the new height.
 #include "level_0.h"
@@ -14,58 +14,66 @@ const CavePlan& levelZeroPlan() {
     using S = Shape;
     static const CavePlan plan = [] {
         CavePlan p;
-        p.ceiling = 4;  // two rows of rock above, four open rows around the start
-        p.floor = 12;
+        p.ceiling = 1;  // half a row of rock above, half a row below
+        p.floor = 15;
         p.ceilingSteps = {
-            flat(9),                 // 0-8
-            fall(S::SlopeGradual),   // 9: 5, a half-row ledge
-            flat(2),                 // 10-11
-            fall(S::CliffGradual),   // 12: 6, the low hall
-            flat(4),                 // 13-16
-            rise(S::SlopeGradual),   // 17: 4
+            flat(6),                 // 0-5, the start
+            fall(S::CliffGradual),   // 6: 2
+            flat(3),                 // 7-9
+            fall(S::SlopeModerate),  // 10: 4
+            flat(3),                 // 11-13
+            fall(S::SlopeGradual),   // 14: 5, the first low hall
+            flat(2),                 // 15-16
+            rise(S::SlopeSteep),     // 17: 4
             flat(3),                 // 18-20
-            rise(S::CliffSteep),     // 21: 3
+            rise(S::CliffGradual),   // 21: 2
             flat(3),                 // 22-24
-            rise(S::SlopeSteep),     // 25: 2, the tall cavern
-            flat(19),                // 26-44
-            fall(S::SlopeSteep),     // 45: 4
-            flat(4),                 // 46-49
-            fall(S::SlopeModerate),  // 50: 6
+            rise(S::CliffSteep),     // 25: 1
+            flat(12),                // 26-37, over the hills
+            fall(S::CliffGradual),   // 38: 2
+            flat(3),                 // 39-41
+            fall(S::SlopeSteep),     // 42: 4
+            flat(3),                 // 43-45
+            fall(S::CliffSteep),     // 46: 6, the second low hall
+            flat(3),                 // 47-49
+            rise(S::SlopeModerate),  // 50: 4
             flat(3),                 // 51-53
-            rise(S::SlopeModerate),  // 54: 4
+            rise(S::SlopeGradual),   // 54: 2
             flat(3),                 // 55-57
-            fall(S::CliffSteep),     // 58: 6
-            flat(3),                 // 59-61
-            rise(S::CliffGradual),   // 62: 4, back to the start
-            flat(1),                 // 63
+            rise(S::CliffSteep),     // 58: 1
+            flat(5),                 // 59-63
         };
         p.floorSteps = {
-            flat(7),                 // 0-6, the start
-            fall(S::SlopeModerate),  // 7: 14
-            flat(6),                 // 8-13
-            rise(S::SlopeGradual),   // 14: 12
-            flat(4),                 // 15-18
-            fall(S::CliffGradual),   // 19: 13
+            flat(4),                 // 0-3, the start
+            rise(S::CliffSteep),     // 4: 14
+            flat(3),                 // 5-7
+            rise(S::SlopeModerate),  // 8: 12
+            flat(3),                 // 9-11
+            rise(S::SlopeSteep),     // 12: 11, under the first low hall
+            flat(2),                 // 13-14
+            fall(S::SlopeGradual),   // 15: 12
+            flat(3),                 // 16-18
+            fall(S::SlopeSteep),     // 19: 14
             flat(3),                 // 20-22
-            fall(S::SlopeGradual),   // 23: 14
-            flat(4),                 // 24-27
-            rise(S::CliffGradual),   // 28: 12
-            flat(3),                 // 29-31
-            rise(S::SlopeSteep),     // 32: 11
-            flat(3),                 // 33-35
-            rise(S::CliffSteep),     // 36: 10
-            flat(3),                 // 37-39
-            rise(S::SlopeModerate),  // 40: 8, the narrow upper passage
-            flat(3),                 // 41-43
-            fall(S::SlopeSteep),     // 44: 10
-            flat(3),                 // 45-47
-            fall(S::CliffSteep),     // 48: 12
-            flat(15),                // 49-63
+            fall(S::CliffGradual),   // 23: 15
+            flat(2),                 // 24-25
+            rise(S::CliffSteep),     // 26: 14, the hills
+            flat(3),                 // 27-29
+            rise(S::SlopeGradual),   // 30: 12
+            flat(3),                 // 31-33
+            rise(S::CliffGradual),   // 34: 10
+            flat(3),                 // 35-37
+            fall(S::SlopeModerate),  // 38: 12
+            flat(3),                 // 39-41
+            fall(S::CliffSteep),     // 42: 14
+            flat(3),                 // 43-45
+            fall(S::CliffGradual),   // 46: 15
+            flat(17),                // 47-63
         };
         p.ornaments = {
-            {10, 6, tileName(S::CurveConcave, 1)},  // on the floor of the low hall
-            {26, 6, tileName(S::CurveConvex, 0)},   // on the floor of the tall cavern
-            {34, 1, tileName(S::CurveConvex, 2)},   // hanging from the cavern's roof
+            {21, 6, tileName(S::CurveConcave, 1)},  // on the floor after the first low hall
+            {32, 5, tileName(S::CurveConvex, 0)},   // on a hill
+            {40, 1, tileName(S::CurveConvex, 2)},   // hanging from the roof
         };
         p.keepClear = kLevelZeroStart;
         return p;
