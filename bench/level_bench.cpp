@@ -3,8 +3,6 @@
 // project root. The filling must stay within 3 times the bare reading: the ratio of the
 // medians is printed at the end.
 #include <benchmark/benchmark.h>
-#include <fcntl.h>
-#include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -16,6 +14,7 @@
 #include <vector>
 
 #include "AllocationCounter.h"
+#include "BenchSupport.h"
 #include "readers/LevelReader.h"
 #include "readers/TileReader.h"
 #include "render/Graphics.h"
@@ -42,26 +41,6 @@ std::vector<std::string> tileFilesOfTheLevel() {
     }
     return files;
 }
-
-// The type lines go to /dev/null while a benchmark runs, not into its report.
-class QuietStdout {
-public:
-    QuietStdout() {
-        std::fflush(stdout);
-        saved_ = dup(1);
-        const int null = open("/dev/null", O_WRONLY);
-        dup2(null, 1);
-        close(null);
-    }
-    ~QuietStdout() {
-        std::fflush(stdout);
-        dup2(saved_, 1);
-        close(saved_);
-    }
-
-private:
-    int saved_;
-};
 
 void BM_PopulateLevel(benchmark::State& state) {
     Graphics& g = graphics();
@@ -120,9 +99,8 @@ void BM_ScrollWithoutShift(benchmark::State& state) {
         level.scroll(-8, 0);
         level.scroll(8, 0);
     }
-    state.counters["allocations"] =
-        benchmark::Counter(static_cast<double>(allocationCount() - before),
-                           benchmark::Counter::kAvgIterations);
+    state.counters["allocations"] = benchmark::Counter(
+        static_cast<double>(allocationCount() - before), benchmark::Counter::kAvgIterations);
     state.counters["tile_reads"] =
         benchmark::Counter(static_cast<double>(tileReads), benchmark::Counter::kAvgIterations);
 }
@@ -141,40 +119,11 @@ void BM_ScrollWithShift(benchmark::State& state) {
 }
 BENCHMARK(BM_ScrollWithShift)->Unit(benchmark::kMicrosecond);
 
-// Keeps the median times of the runs it reports, to print the filling-to-reading ratio.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs) {
-            if (run.aggregate_name == "median") {
-                medians_[run.run_name.function_name] = run.GetAdjustedRealTime();
-            }
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-
-    void printRatio() const {
-        const auto fill = medians_.find("BM_PopulateLevel");
-        const auto bare = medians_.find("BM_ReadTheSameTileFilesBare");
-        if (fill == medians_.end() || bare == medians_.end() || bare->second <= 0) {
-            return;
-        }
-        const double ratio = fill->second / bare->second;
-        std::printf("populateLevel / bare reading of its 512 tile files: %.2f (target: 3 or less)\n",
-                    ratio);
-    }
-
-private:
-    std::map<std::string, double> medians_;
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    reporter.printRatio();
-    benchmark::Shutdown();
-    return 0;
+    RatioReporter reporter(
+        "BM_PopulateLevel", "BM_ReadTheSameTileFilesBare",
+        "populateLevel / bare reading of its 512 tile files (target: 3 or less)");
+    return runWithRatio(argc, argv, reporter);
 }
