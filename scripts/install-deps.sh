@@ -8,7 +8,7 @@ packages=(
   libsdl1.2-dev libsdl-image1.2-dev libpng-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  xvfb xdotool x11-utils xauth
+  xvfb xdotool x11-utils xauth libx11-dev
 )
 
 missing=()
