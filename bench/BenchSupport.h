@@ -69,9 +69,14 @@ private:
     std::map<std::string, double> medians_;
 };
 
-// Runs the benchmarks of the program and prints the ratio last.
+// Runs the benchmarks of the program and prints the ratio last. The repetitions of the two
+// benchmarks are interleaved, so that a slow spell of the machine weighs on both alike.
 inline int runWithRatio(int argc, char** argv, RatioReporter& reporter) {
-    benchmark::Initialize(&argc, argv);
+    std::vector<char*> args(argv, argv + argc);
+    std::string interleave = "--benchmark_enable_random_interleaving=true";
+    args.insert(args.begin() + (argc > 0 ? 1 : 0), interleave.data());
+    int count = static_cast<int>(args.size());
+    benchmark::Initialize(&count, args.data());
     benchmark::RunSpecifiedBenchmarks(&reporter);
     reporter.printRatio();
     benchmark::Shutdown();
