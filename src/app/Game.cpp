@@ -51,6 +51,7 @@ bool Game::runFrame() {
     frameCounter += 1;
     scanInput();
     outlineToggle();
+    roundStep();
     debugToggle();
     if (immediateQuitRequested()) {
         return false;
@@ -76,6 +77,10 @@ void Game::outlineToggle() {
         graphics.outlines = !graphics.outlines;
         SDL_Delay(kToggleSleepMs);
     }
+}
+
+void Game::roundStep() {
+    level.scroll(kScrollPerFrame, 0);
 }
 
 void Game::debugToggle() {

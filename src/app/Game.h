@@ -22,6 +22,7 @@ public:
     static constexpr int32_t kLevelColumns = 64;
     static constexpr int32_t kRobotStartX = 128;
     static constexpr int32_t kRobotStartY = 192;
+    static constexpr int32_t kScrollPerFrame = -8;  // the level moves 8 pixels left a frame
 
     Event_Handler input;
     Graphics graphics;
@@ -55,6 +56,7 @@ public:
 private:
     void scanInput();
     void outlineToggle();
+    void roundStep();
     void debugToggle();
     bool immediateQuitRequested() const;
     void drawWelcomeFrame();

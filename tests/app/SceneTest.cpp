@@ -197,49 +197,58 @@ TEST_F(SceneTest, OtherKeysKeepTheWelcomeScreen) {
 
 TEST_F(SceneTest, GameFrameShowsTheLevelAndTheRobotOverTheBackground) {
     enterGame();
-
-    const Tile* tile = someTileOnScreen();
-    ASSERT_NE(tile, nullptr);
-    const Rect tileFrame = tile->blocks[0].src;
     const Block& body = game->robot.blocks.back();
     const Rect bodyFrame = body.src;
     fillBlack(screen());
     game->runFrame();
 
+    // A tile where the level has scrolled it: every pixel of its cell is its picture, in one
+    // of its frames, where that is opaque, and the background elsewhere.
+    const Tile* tile = someTileOnScreen();
+    ASSERT_NE(tile, nullptr);
     ASSERT_NE(game->graphics.tileSurfaces[tile->graphicIndex], nullptr);
-    ASSERT_NE(game->graphics.entitySurfaces[game->robot.graphicIndex], nullptr);
     SDL_Surface* tileImage = picture(std::string("tiles/") + tile->getPath());
-    SDL_Surface* robotImage = picture("entities/robot");
     ASSERT_NE(tileImage, nullptr);
-    ASSERT_NE(robotImage, nullptr);
-
-    // Every pixel of the tile's cell: its picture where opaque, else the background.
-    int opaque = 0;
-    for (int y = 0; y < 64; ++y) {
-        for (int x = 0; x < 64; ++x) {
-            const int sx = tile->box.x + x;
-            const int sy = tile->box.y + y;
-            const Uint32 front = imagePixel(tileImage, tileFrame.x + x, tileFrame.y + y);
-            opaque += front == kMagenta ? 0 : 1;
-            ASSERT_EQ(pixelAt(screen(), sx, sy),
-                      front == kMagenta ? pixelAt(paper(), sx, sy) : front)
-                << sx << ", " << sy << " in a tile of type " << tile->type;
+    auto cellShows = [&](const Rect& frame, int& opaque) {
+        opaque = 0;
+        for (int y = 0; y < 64; ++y) {
+            for (int x = 0; x < 64; ++x) {
+                const int sx = tile->box.x + x;
+                const int sy = tile->box.y + y;
+                const Uint32 front = imagePixel(tileImage, frame.x + x, frame.y + y);
+                opaque += front == kMagenta ? 0 : 1;
+                if (pixelAt(screen(), sx, sy) !=
+                    (front == kMagenta ? pixelAt(paper(), sx, sy) : front)) {
+                    return false;
+                }
+            }
         }
+        return true;
+    };
+    bool shown = false;
+    int opaque = 0;
+    for (const Rect& frame : tile->blocks[0].animations[0].frames) {
+        shown = shown || cellShows(frame, opaque);
     }
+    EXPECT_TRUE(shown) << "the tile of type " << tile->type << " at " << tile->box.x << ", "
+                       << tile->box.y;
     EXPECT_GT(opaque, 0);
 
-    // An empty cell shows the background.
+    // Empty cells show the background.
     for (int column = 4; column < 12; ++column) {
         for (int row = 0; row < 8; ++row) {
-            if (game->level.grid[row][column].type == EMPTY) {
-                const int x = column * 64 + 20;
-                const int y = row * 64 + 40;
+            const Tile& cell = game->level.grid[row][column];
+            if (cell.type == EMPTY) {
+                const int x = cell.box.x + 20;
+                const int y = cell.box.y + 40;
                 EXPECT_EQ(pixelAt(screen(), x, y), pixelAt(paper(), x, y));
             }
         }
     }
 
     // The robot's body, drawn over everything at its start position.
+    SDL_Surface* robotImage = picture("entities/robot");
+    ASSERT_NE(robotImage, nullptr);
     int bodyPixels = 0;
     for (int y = 0; y < bodyFrame.h; ++y) {
         for (int x = 0; x < bodyFrame.w; ++x) {
@@ -251,6 +260,22 @@ TEST_F(SceneTest, GameFrameShowsTheLevelAndTheRobotOverTheBackground) {
         }
     }
     EXPECT_GT(bodyPixels, bodyFrame.w * bodyFrame.h / 2);
+}
+
+TEST_F(SceneTest, TheLevelScrollsEightPixelsLeftEveryFrame) {
+    const Tile* first = &game->level.grid[0][0];
+    const int32_t start = first->box.x;
+    game->runFrame();  // behind the welcome picture too
+    EXPECT_EQ(first->box.x, start - 8);
+    dismissWelcome();
+    EXPECT_EQ(first->box.x, start - 16);
+    for (int frame = 0; frame < 6; ++frame) {
+        game->runFrame();
+    }
+    // The eighth frame has moved the level a whole tile: its columns turned by one.
+    EXPECT_EQ(first->box.x, start);
+    EXPECT_EQ(game->robot.box.x, 128);
+    EXPECT_EQ(game->robot.box.y, 192);
 }
 
 TEST_F(SceneTest, GameFramesAnimateTheRobotAndTheTiles) {
@@ -276,24 +301,20 @@ TEST_F(SceneTest, GameFramesAnimateTheRobotAndTheTiles) {
 
 TEST_F(SceneTest, DebugLeavesTheTopRowOutButDrawsTheRobot) {
     enterGame();
-    const Tile* topTile = nullptr;
-    for (int column = 4; column < 12 && topTile == nullptr; ++column) {
-        if (game->level.grid[0][column].type != EMPTY) {
-            topTile = &game->level.grid[0][column];
-        }
-    }
-    ASSERT_NE(topTile, nullptr) << "the shipped level has no tile in its top row on screen";
-
     game->graphics.debug = true;
     game->graphics.outlines = false;
     fillBlack(screen());
     game->runFrame();
-    for (int y = 0; y < 64; y += 7) {
-        for (int x = 0; x < 64; x += 7) {
-            const int sx = topTile->box.x + x;
-            ASSERT_EQ(pixelAt(screen(), sx, y), pixelAt(paper(), sx, y));
+    for (int y = 0; y < 64; y += 3) {
+        for (int x = 0; x < 768; x += 5) {
+            ASSERT_EQ(pixelAt(screen(), x, y), pixelAt(paper(), x, y)) << x << ", " << y;
         }
     }
+    bool secondRowDrawn = false;
+    for (int x = 0; x < 768 && !secondRowDrawn; x += 5) {
+        secondRowDrawn = pixelAt(screen(), x, 70) != pixelAt(paper(), x, 70);
+    }
+    EXPECT_TRUE(secondRowDrawn) << "the level has rock in its second row at the start";
     const Block& body = game->robot.blocks.back();
     EXPECT_NE(pixelAt(screen(), body.dst.x + body.dst.w / 2, body.dst.y + body.dst.h / 2),
               pixelAt(paper(), body.dst.x + body.dst.w / 2, body.dst.y + body.dst.h / 2));
@@ -307,22 +328,24 @@ TEST_F(SceneTest, OutlinesFrameTheRobotInYellowAndTheTilesInBlue) {
     EXPECT_EQ(pixelAt(screen(), box.x + box.w, box.y + 3), rgbOf(screen(), 255, 255, 0));
     const Tile* tile = someTileOnScreen();
     ASSERT_NE(tile, nullptr);
-    EXPECT_EQ(pixelAt(screen(), tile->box.x + 10, tile->box.y + 64), rgbOf(screen(), 0, 0, 255));
+    EXPECT_EQ(pixelAt(screen(), tile->box.x, tile->box.y + 10), rgbOf(screen(), 0, 0, 255));
 }
 
 TEST_F(SceneTest, QueuedTextIsDrawnInTheGameFrame) {
     dismissWelcome();
-    int left = -1;
-    int top = -1;
-    for (int column = 4; column < 12 && left < 0; ++column) {
-        for (int row = 0; row < 8 && left < 0; ++row) {
+    // An empty cell; the frame scrolls it 8 pixels left before drawing, and the text stays
+    // within it.
+    const Tile* empty = nullptr;
+    for (int column = 4; column < 12 && empty == nullptr; ++column) {
+        for (int row = 0; row < 8 && empty == nullptr; ++row) {
             if (game->level.grid[row][column].type == EMPTY) {
-                left = column * 64 + 4;
-                top = row * 64 + 20;
+                empty = &game->level.grid[row][column];
             }
         }
     }
-    ASSERT_GE(left, 0) << "no empty cell on screen";
+    ASSERT_NE(empty, nullptr) << "no empty cell on screen";
+    const int left = empty->box.x + 4;
+    const int top = empty->box.y + 20;
     game->graphics.fonts[0].print("Crash", left, top);
     game->runFrame();
     EXPECT_TRUE(game->graphics.fonts[0].glyphs.empty());

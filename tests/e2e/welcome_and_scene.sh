@@ -28,7 +28,14 @@ shows welcome "$E2E_TMP/welcome.png" || fail "the welcome picture does not stay 
 
 send_keys "$window" Return
 shows scene "$E2E_TMP/scene.png" || fail "after Enter the window does not show the level and the robot"
-cat "$E2E_TMP/probe.log"
+first=$(grep -o 'level column [0-9]* at the left edge, scrolled [0-9]* pixels' "$E2E_TMP/probe.log")
+echo "$first"
+# A moment later the level has moved on.
+sleep 0.3
+shows scene "$E2E_TMP/later.png" || fail "the level and the robot do not stay on screen"
+later=$(grep -o 'level column [0-9]* at the left edge, scrolled [0-9]* pixels' "$E2E_TMP/probe.log")
+echo "$later"
+[ -n "$first" ] && [ "$first" != "$later" ] || fail "the level does not scroll"
 "$SCREEN_PROBE" welcome "$E2E_TMP/scene.png" 2>/dev/null && fail "the welcome picture is still up"
 
 send_keys "$window" Escape
