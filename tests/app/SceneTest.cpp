@@ -185,6 +185,17 @@ TEST_F(SceneTest, EnterLeavesTheWelcomeScreenForGood) {
     EXPECT_FALSE(game->showWelcomeScreen);
 }
 
+TEST_F(SceneTest, JoystickButtonThreeLeavesTheWelcomeScreenToo) {
+    ASSERT_FALSE(game->input.joystick.enabled);  // no device: the scan leaves the buttons alone
+    game->input.joystick.buttons[2] = 1;
+    game->runFrame();
+    EXPECT_TRUE(game->showWelcomeScreen);
+    game->input.joystick.buttons[2] = 0;
+    game->input.joystick.buttons[3] = 1;
+    game->runFrame();
+    EXPECT_FALSE(game->showWelcomeScreen);
+}
+
 TEST_F(SceneTest, OtherKeysKeepTheWelcomeScreen) {
     for (SDLKey key : {SDLK_SPACE, SDLK_a, SDLK_KP_ENTER, SDLK_o}) {
         push(keyEvent(SDL_KEYDOWN, key));
