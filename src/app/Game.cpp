@@ -13,8 +13,8 @@ constexpr int kDebugButton = 7;
 Entity loadRobot(EntityReader& reader, Graphics& graphics) {
     Entity robot = reader.getEntity("robot");
     graphics.registerEntity(&robot, "robot");
-    robot.setX(Game::kRobotStartX);
-    robot.setY(Game::kRobotStartY);
+    robot.setX(flight::kStartX);
+    robot.setY(flight::kStartY);
     return robot;
 }
 
@@ -35,6 +35,7 @@ Sprite welcomePicture() {
 Game::Game()
     : input(),
       graphics(kScreenWidth, kScreenHeight, kTileSize),
+      physics{kScreenWidth, kScreenHeight, kTileSize},
       entityReader(),
       robot(loadRobot(entityReader, graphics)),
       paperSprite(registeredSprite(graphics, Sprite(), "paper")),
@@ -56,8 +57,9 @@ bool Game::runFrame() {
     if (immediateQuitRequested()) {
         return false;
     }
+    crashText();
     draw();
-    SDL_Delay(kFrameSleepMs);
+    sleep(kFrameSleepMs);
     loopCounter += 1;
     return true;
 }
@@ -75,12 +77,30 @@ void Game::scanInput() {
 void Game::outlineToggle() {
     if (input.keyboard.pressed(KEY_O)) {
         graphics.outlines = !graphics.outlines;
-        SDL_Delay(kToggleSleepMs);
+        sleep(kToggleSleepMs);
     }
 }
 
 void Game::roundStep() {
-    level.scroll(kScrollPerFrame, 0);
+    if (hasCollided == 0) {
+        // Both terms are whole seconds, so the count steps when the timer passes a second.
+        seconds = static_cast<int32_t>(SDL_GetTicks() / 1000) - roundStart;
+        const bool climbing = input.keyboard.pressed(KEY_SPACE) || joystickButton(kStartButton);
+        hasCollided += flight::flyOneFrame(physics, robot, level, climbAccumulator, climbing);
+    } else if (startPressed()) {
+        restartGame = true;
+    }
+}
+
+// Queued now, drawn by the next game frame's text drawing.
+void Game::crashText() {
+    if (hasCollided == 0) {
+        return;
+    }
+    Font& font = graphics.fonts[0];
+    const int32_t g = font.dst.w;
+    font.print("Crashed!", 384 - 5 * g, 4 * (64 - g));
+    font.print("Press Enter to restart.", 12 * (32 - g), 2 * (128 - g));
 }
 
 void Game::debugToggle() {
@@ -88,7 +108,7 @@ void Game::debugToggle() {
         const bool on = !graphics.debug;
         graphics.debug = on;
         graphics.outlines = on;
-        SDL_Delay(kToggleSleepMs);
+        sleep(kToggleSleepMs);
     }
 }
 
@@ -105,7 +125,38 @@ void Game::draw() {
         drawWelcomeFrame();
     } else {
         drawGameFrame();
+        if (restartGame) {
+            restartSequence();
+        }
     }
+}
+
+void Game::restartSequence() {
+    robot.dx = 0;
+    robot.dy = 0;
+    robot.setX(flight::kStartX);
+    robot.setY(flight::kStartY);
+    // Undoes every edit and puts each tile back where it starts.
+    levelReader.populateLevel("level_0", level, graphics);
+
+    graphics.flush(0, 0, kScreenWidth, kScreenHeight, graphics.spriteSurfaces[0]);
+    graphics.blitLevel(&level);
+    graphics.blit(&robot);
+    graphics.flip();
+    hasCollided = 0;
+
+    // Each number is drawn over the picture the one before left behind.
+    Font& font = graphics.fonts[0];
+    const int32_t g = font.dst.w;
+    for (int32_t n = 3; n >= 1; --n) {
+        font.print("Get ready!", 384 - 7 * g, 4 * (64 - g));
+        font.print(n, 384 + 4 * g, 4 * (64 - g));
+        graphics.blitText();
+        graphics.flip();
+        sleep(kCountdownStepMs);
+    }
+    roundStart = static_cast<int32_t>(SDL_GetTicks() / 1000);
+    restartGame = false;
 }
 
 void Game::drawWelcomeFrame() {
@@ -115,7 +166,7 @@ void Game::drawWelcomeFrame() {
     // Text queued behind the welcome picture is never shown; dropping it every frame keeps the
     // queues from growing for as long as the picture stays up.
     graphics.discardText();
-    if (input.keyboard.pressed(KEY_RETURN) || joystickButton(kStartButton)) {
+    if (startPressed()) {
         showWelcomeScreen = false;
     }
 }
@@ -130,6 +181,10 @@ void Game::drawGameFrame() {
 
 bool Game::joystickButton(int button) const {
     return input.joystick.buttons[button] != 0;
+}
+
+bool Game::startPressed() const {
+    return input.keyboard.pressed(KEY_RETURN) || joystickButton(kStartButton);
 }
 
 int SDL_main(int /*argc*/, char* /*argv*/[]) {

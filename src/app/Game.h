@@ -1,8 +1,11 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 
+#include "app/Flight.h"
 #include "input/EventHandler.h"
+#include "physics/Physics.h"
 #include "readers/EntityReader.h"
 #include "readers/LevelReader.h"
 #include "render/Graphics.h"
@@ -20,22 +23,30 @@ public:
     static constexpr uint32_t kToggleSleepMs = 200;
     static constexpr int32_t kLevelRows = 8;
     static constexpr int32_t kLevelColumns = 64;
-    static constexpr int32_t kRobotStartX = 128;
-    static constexpr int32_t kRobotStartY = 192;
-    static constexpr int32_t kScrollPerFrame = -8;  // the level moves 8 pixels left a frame
+    static constexpr uint32_t kCountdownStepMs = 1000;
+
+    // Every pause of the game goes through here: the frame's sleep, the toggles' and the
+    // countdown's. Tests put a recorder in its place to run without waiting.
+    std::function<void(Uint32 ms)> sleep = SDL_Delay;
 
     Event_Handler input;
     Graphics graphics;
+    Physics physics;
     EntityReader entityReader;
     Entity robot;
     Sprite paperSprite;    // background, tiled over the screen every frame (sprite slot 0)
     Sprite welcomeSprite;  // the full-screen welcome picture (sprite slot 1)
     LevelReader levelReader;
     Level level;
+    float climbAccumulator = 0.0f;  // frames towards the next change of speed; never reset
 
     int32_t frameCounter = 0;       // frames begun since start-up
     int32_t loopCounter = 0;        // frames completed since start-up
     bool showWelcomeScreen = true;  // the welcome picture shows until Enter is first pressed
+    int32_t hasCollided = 0;        // crashes this round: 0 while playing, 1 once crashed
+    int32_t seconds = 0;            // whole seconds of the round so far
+    int32_t roundStart = 0;         // the timer's whole seconds when the round began
+    bool restartGame = true;        // a new round begins at the end of the next game frame
 
     Game();
 
@@ -47,8 +58,13 @@ public:
     bool runFrame();
 
     // The drawing of one frame: the welcome picture, or the background, the level, the robot
-    // and the queued text; then the flip.
+    // and the queued text; then the flip, and after a game frame the start of a new round
+    // when one is due.
     void draw();
+
+    // Starts a new round: the robot back at its start at rest, the level read again from its
+    // file and drawn, then the countdown from 3, a second a number.
+    void restartSequence();
 
     // Frees the images and ends the console line; the objects go with the Game itself.
     void teardown();
@@ -59,9 +75,11 @@ private:
     void roundStep();
     void debugToggle();
     bool immediateQuitRequested() const;
+    void crashText();
     void drawWelcomeFrame();
     void drawGameFrame();
     bool joystickButton(int button) const;
+    bool startPressed() const;
 };
 
 // The whole application: start-up, the frame loop and teardown. Returns the exit code.

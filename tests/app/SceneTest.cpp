@@ -24,6 +24,13 @@ protected:
         game = std::make_unique<Game>();
         capturedStdout();
         drainQueue();
+        // Frames pause for real, so that sprites animate; the countdown's seconds are skipped.
+        game->sleep = [this](Uint32 ms) {
+            sleeps.push_back(ms);
+            if (ms < Game::kCountdownStepMs) {
+                SDL_Delay(ms);
+            }
+        };
         ASSERT_NE(game->graphics.spriteSurfaces[0], nullptr) << "the background did not load";
         ASSERT_NE(game->graphics.spriteSurfaces[1], nullptr) << "the welcome picture did not load";
         ASSERT_NE(paper(), nullptr);
@@ -73,15 +80,33 @@ protected:
         ASSERT_FALSE(game->showWelcomeScreen);
     }
 
-    // Leaves the welcome screen and runs game frames until every sprite on the screen shows a
-    // frame. Sprites choose their first frame in the step after a draw once their period has
-    // passed (half a second for the tiles), so the first game frames may show nothing yet.
-    void enterGame() {
+    // Leaves the welcome screen and runs the first game frame, which begins the round.
+    void startRound() {
         dismissWelcome();
-        for (int frame = 0; frame < 1000 && !everythingShows(); ++frame) {
+        beginRound();
+    }
+
+    void beginRound() {
+        ASSERT_TRUE(game->restartGame);
+        captureStdout();  // the level is read again, one line per cell
+        game->runFrame();
+        capturedStdout();
+        ASSERT_FALSE(game->restartGame);
+    }
+
+    // Starts the round and runs game frames until every sprite on the screen shows a frame.
+    // Sprites choose their first frame in the step after a draw once their period has passed
+    // since start-up (half a second for the tiles), so the first game frames may show nothing.
+    void enterGame() {
+        while (SDL_GetTicks() < 600) {
+            SDL_Delay(10);
+        }
+        startRound();
+        for (int frame = 0; frame < 10 && !everythingShows(); ++frame) {
             game->runFrame();
         }
         ASSERT_TRUE(everythingShows());
+        ASSERT_EQ(game->hasCollided, 0);
     }
 
     bool everythingShows() {
@@ -117,6 +142,7 @@ protected:
     }
 
     std::unique_ptr<Game> game;
+    std::vector<Uint32> sleeps;
     std::vector<SDL_Surface*> pictures;
     SDL_Surface* paperPicture = nullptr;
 };
@@ -257,7 +283,7 @@ TEST_F(SceneTest, GameFrameShowsTheLevelAndTheRobotOverTheBackground) {
         }
     }
 
-    // The robot's body, drawn over everything at its start position.
+    // The robot's body, drawn over everything where the robot is.
     SDL_Surface* robotImage = picture("entities/robot");
     ASSERT_NE(robotImage, nullptr);
     int bodyPixels = 0;
@@ -266,31 +292,43 @@ TEST_F(SceneTest, GameFrameShowsTheLevelAndTheRobotOverTheBackground) {
             const Uint32 front = imagePixel(robotImage, bodyFrame.x + x, bodyFrame.y + y);
             if (front != kMagenta) {
                 ++bodyPixels;
-                ASSERT_EQ(pixelAt(screen(), 128 + body.xOff + x, 192 + body.yOff + y), front);
+                ASSERT_EQ(pixelAt(screen(), body.dst.x + x, body.dst.y + y), front);
             }
         }
     }
     EXPECT_GT(bodyPixels, bodyFrame.w * bodyFrame.h / 2);
 }
 
-TEST_F(SceneTest, TheLevelScrollsEightPixelsLeftEveryFrame) {
+TEST_F(SceneTest, TheLevelScrollsEightPixelsLeftEveryFrameAndANewRoundPutsItBack) {
     const Tile* first = &game->level.grid[0][0];
-    const int32_t start = first->box.x;
+    ASSERT_EQ(first->box.x, 0);
     game->runFrame();  // behind the welcome picture too
-    EXPECT_EQ(first->box.x, start - 8);
+    EXPECT_EQ(first->box.x, -8);
     dismissWelcome();
-    EXPECT_EQ(first->box.x, start - 16);
-    for (int frame = 0; frame < 6; ++frame) {
-        game->runFrame();
-    }
-    // The eighth frame has moved the level a whole tile: its columns turned by one.
-    EXPECT_EQ(first->box.x, start);
+    EXPECT_EQ(first->box.x, -16);
+
+    // The first game frame scrolls once more, then the new round reads the level again: every
+    // tile is back where it starts, but the 24 pixels scrolled since the last column turned
+    // are kept, so the first turn of the new round comes 24 pixels early.
+    beginRound();
+    EXPECT_EQ(first->box.x, 0);
+    EXPECT_EQ(game->level.scrollX, -24);
     EXPECT_EQ(game->robot.box.x, 128);
     EXPECT_EQ(game->robot.box.y, 192);
+    const TileType secondColumn = game->level.grid[0][1].type;
+    for (int frame = 1; frame <= 4; ++frame) {
+        game->runFrame();
+        EXPECT_EQ(first->box.x, -8 * frame);
+    }
+    game->runFrame();
+    EXPECT_EQ(game->level.scrollX, 0);
+    EXPECT_EQ(first->box.x, 64 - 40) << "the second column moved into the first";
+    EXPECT_EQ(first->type, secondColumn);
+    EXPECT_EQ(game->robot.box.x, 128);
 }
 
 TEST_F(SceneTest, GameFramesAnimateTheRobotAndTheTiles) {
-    dismissWelcome();
+    startRound();
     Block& body = game->robot.blocks.back();
     const Tile* tile = someTileOnScreen();
     ASSERT_NE(tile, nullptr);
@@ -332,7 +370,7 @@ TEST_F(SceneTest, DebugLeavesTheTopRowOutButDrawsTheRobot) {
 }
 
 TEST_F(SceneTest, OutlinesFrameTheRobotInYellowAndTheTilesInBlue) {
-    dismissWelcome();
+    startRound();
     game->graphics.outlines = true;
     game->runFrame();
     const Rect box = game->robot.box;
@@ -343,7 +381,7 @@ TEST_F(SceneTest, OutlinesFrameTheRobotInYellowAndTheTilesInBlue) {
 }
 
 TEST_F(SceneTest, QueuedTextIsDrawnInTheGameFrame) {
-    dismissWelcome();
+    startRound();
     // An empty cell; the frame scrolls it 8 pixels left before drawing, and the text stays
     // within it.
     const Tile* empty = nullptr;
