@@ -27,4 +27,9 @@ void applyClimbRule(Entity& robot, float& climbAccumulator, bool climbing);
 int32_t flyOneFrame(const Physics& physics, Entity& robot, Level& level, float& climbAccumulator,
                     bool climbing);
 
+// The frame in its two halves, on either side of the level's scroll, for callers that fly
+// several robots through one level.
+int32_t moveAndCollide(const Physics& physics, Entity& robot, const Level& level);
+void steer(const Physics& physics, Entity& robot, float& climbAccumulator, bool climbing);
+
 }  // namespace flight
