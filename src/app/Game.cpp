@@ -92,7 +92,8 @@ void Game::roundStep() {
     }
 }
 
-// Queued now, drawn by the next game frame's text drawing.
+// Queued now and drawn with the rest of the text by this frame's game frame; behind the welcome
+// picture it is dropped.
 void Game::crashText() {
     if (hasCollided == 0) {
         return;
