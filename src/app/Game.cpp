@@ -139,6 +139,15 @@ void Game::restartSequence() {
     robot.setY(flight::kStartY);
     // Undoes every edit and puts each tile back where it starts.
     levelReader.populateLevel("level_0", level, graphics);
+    // Freshly read tiles would show nothing before their first step, which follows their first
+    // draw; the countdown shows the new round's cave, so each shows its first frame at once.
+    for (std::vector<Tile>& cells : level.grid) {
+        for (Tile& tile : cells) {
+            for (Block& block : tile.blocks) {
+                block.showCurrentFrame();
+            }
+        }
+    }
 
     graphics.flush(0, 0, kScreenWidth, kScreenHeight, graphics.spriteSurfaces[0]);
     graphics.blitLevel(&level);

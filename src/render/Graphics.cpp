@@ -115,7 +115,19 @@ void Graphics::registerTile(Tile* til, const char* path, Level* lvl) {
             }
         }
     }
+    // A type that has left the level comes back when the level is read again for a new round,
+    // or when the editor brings it back: it finds the picture it was given before instead of
+    // loading it again, which would fill the table within a few rounds and leave every later
+    // tile drawn with the picture of slot 0.
+    for (int32_t slot = 0; slot < tileCount; ++slot) {
+        if (tileSlotTypes[slot] == til->type) {
+            til->graphicIndex = slot;
+            return;
+        }
+    }
+    const int32_t slot = tileCount;
     registerImage(tileSurfaces, tileCount, kTileCapacity, "tiles/", path, til->graphicIndex);
+    tileSlotTypes[slot] = til->type;
 }
 
 void Graphics::registerImage(SDL_Surface** table, int32_t& counter, int32_t capacity,
@@ -175,6 +187,9 @@ void Graphics::release() {
     freeTable(fontSurfaces, fontCount, kFontCapacity);
     freeTable(spriteSurfaces, spriteCount, kSpriteCapacity);
     freeTable(tileSurfaces, tileCount, kTileCapacity);
+    for (TileType& type : tileSlotTypes) {
+        type = EMPTY;
+    }
 
     if (loading != nullptr) {
         SDL_FreeSurface(loading);

@@ -7,6 +7,7 @@
 #include "render/Font.h"
 #include "render/GlyphCuts.h"
 #include "world/Sprite.h"
+#include "world/TileType.h"
 
 class Entity;
 class Level;
@@ -34,6 +35,7 @@ public:
     SDL_Surface* fontSurfaces[kFontCapacity] = {};
     SDL_Surface* spriteSurfaces[kSpriteCapacity] = {};
     SDL_Surface* tileSurfaces[kTileCapacity] = {};
+    TileType tileSlotTypes[kTileCapacity] = {};  // the type whose picture each slot was given
     Font fonts[kFontCapacity];
     bool debug = true;
     bool outlines = false;

@@ -57,3 +57,18 @@ void AnimatedSprite::setCurrentFrame(int32_t n) {
     }
     animations[static_cast<size_t>(animationIndex)].currentFrame = n;
 }
+
+void AnimatedSprite::showCurrentFrame() {
+    if (src.w != 0 || src.h != 0) {
+        return;
+    }
+    if (animationIndex < 0 || static_cast<size_t>(animationIndex) >= animations.size()) {
+        return;
+    }
+    const Animation& current = animations[static_cast<size_t>(animationIndex)];
+    if (current.currentFrame < 0 ||
+        static_cast<size_t>(current.currentFrame) >= current.frames.size()) {
+        return;
+    }
+    src = current.frames[static_cast<size_t>(current.currentFrame)];
+}

@@ -28,5 +28,10 @@ public:
     void animate(int32_t n);
 
     void setCurrentFrame(int32_t n);
+
+    // Shows the current frame at once, when the sprite has not chosen one yet: a new sprite
+    // otherwise draws nothing until the step after its first draw. Neither steps nor touches
+    // the timing, and leaves a sprite without such a frame as it is.
+    void showCurrentFrame();
     void push_animation(Animation anim) { animations.push_back(std::move(anim)); }
 };

@@ -131,6 +131,37 @@ protected:
         return opaque > 0;
     }
 
+    // Whether the shot shows the tile's current frame at the tile's place, wherever its
+    // picture is opaque, leaving out the lines where the round's messages are written.
+    bool showsTile(const Shot& shot, const Tile& tile) {
+        const std::string file = std::string("data/images/tiles/") + tile.getPath() + ".png";
+        SDL_Surface* loaded = IMG_Load(file.c_str());
+        EXPECT_NE(loaded, nullptr) << file;
+        if (loaded == nullptr) {
+            return false;
+        }
+        SDL_Surface* picture = SDL_DisplayFormat(loaded);
+        SDL_FreeSurface(loaded);
+        const Rect frame = tile.blocks.at(0).src;
+        const Uint32 magenta = rgbOf(picture, 255, 0, 255);
+        int opaque = 0;
+        bool same = frame.w > 0 && frame.h > 0;
+        for (int y = 0; y < frame.h && same; ++y) {
+            for (int x = 0; x < frame.w && same; ++x) {
+                const int sx = tile.box.x + x;
+                const int sy = tile.box.y + y;
+                const Uint32 ink = pixelAt(picture, frame.x + x, frame.y + y);
+                if (ink == magenta || sx < 0 || sx >= 768 || (sy >= 220 && sy < 247)) {
+                    continue;
+                }
+                ++opaque;
+                same = shot.at(sx, sy) == ink;
+            }
+        }
+        SDL_FreeSurface(picture);
+        return same && opaque > 0;
+    }
+
     std::unique_ptr<Game> game;
     std::vector<Uint32> sleeps;
     std::vector<Shot> countdown;
@@ -300,6 +331,41 @@ TEST_F(FlightTest, EnterWhileCrashedStartsANewRoundWithTheCountdown) {
     const bool turns = game->level.scrollX - 8 <= -64;
     frame();
     EXPECT_EQ(game->level.grid[3][0].box.x, turns ? 56 : -8);
+}
+
+// Every round's countdown shows the cave the round begins in, and every tile keeps the
+// picture of its own type however many rounds are played.
+TEST_F(FlightTest, EveryNewRoundShowsItsCaveWithTheRightPictures) {
+    startRound();
+    const int32_t picturesLoaded = game->graphics.tileCount;
+    for (int round = 1; round <= 6; ++round) {
+        SCOPED_TRACE(round);
+        fallUntilCrashed();
+        countdown.clear();
+        press(SDLK_RETURN);
+        frame();
+        release(SDLK_RETURN);
+        ASSERT_EQ(countdown.size(), 3u);
+        EXPECT_EQ(game->graphics.tileCount, picturesLoaded) << "pictures were loaded again";
+
+        int tilesShown = 0;
+        for (const std::vector<Tile>& cells : game->level.grid) {
+            for (size_t column = 0; column < cells.size(); ++column) {
+                const Tile& tile = cells[column];
+                if (tile.type == EMPTY) {
+                    continue;
+                }
+                ASSERT_EQ(game->graphics.tileSlotTypes[tile.graphicIndex], tile.type)
+                    << "a " << tile.getPath() << " tile is drawn with another type's picture";
+                if (column < 12) {
+                    EXPECT_TRUE(showsTile(countdown[0], tile))
+                        << tile.getPath() << " at " << tile.box.x << ", " << tile.box.y;
+                    ++tilesShown;
+                }
+            }
+        }
+        EXPECT_GT(tilesShown, 10);
+    }
 }
 
 TEST_F(FlightTest, EnterWhilePlayingDoesNothing) {

@@ -90,6 +90,31 @@ TEST_F(TileImagesTest, ATypeInTheLevelSharesTheFirstSuchTilesImage) {
     graphics_->tileCount = 0;
 }
 
+TEST_F(TileImagesTest, ATypeThatLeftTheLevelGetsBackItsEarlierPicture) {
+    Level level = emptyLevel(2, 2);
+    Tile first = placed(WALL_0, 9);
+    captureStdout();
+    graphics_->registerTile(&first, "wall_0", &level);
+    EXPECT_EQ(capturedStdout(), "");
+    ASSERT_EQ(first.graphicIndex, 0);
+    ASSERT_EQ(graphics_->tileCount, 1);
+
+    // No wall in the level: the picture loaded before is found all the same, nothing is
+    // loaded again, and a failed load is not tried (or reported) twice either.
+    for (int round = 0; round < 70; ++round) {
+        Tile again = placed(WALL_0, 9);
+        Tile missing = placed(SQUARE_0, 9);
+        captureStdout();
+        graphics_->registerTile(&again, "wall_0", &level);
+        graphics_->registerTile(&missing, "square_0", &level);
+        const std::string out = capturedStdout();
+        EXPECT_EQ(again.graphicIndex, 0);
+        EXPECT_EQ(missing.graphicIndex, 1);
+        EXPECT_EQ(out.empty(), round > 0) << out;
+    }
+    EXPECT_EQ(graphics_->tileCount, 2);
+}
+
 TEST_F(TileImagesTest, AFullTableLeavesTheTileAloneEvenWhenItsTypeIsInTheLevel) {
     Level level = emptyLevel(1, 2);
     level.insertTile(placed(WALL_0, 5), 0, 1);

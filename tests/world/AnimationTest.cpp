@@ -227,3 +227,40 @@ TEST(AnimatedSprite, StepsSafelyOutsideWhatTheFilesPromise) {
 }
 
 }  // namespace
+
+TEST(AnimatedSprite, ShowCurrentFrameGivesANewSpriteItsFrameWithoutStepping) {
+    AnimatedSprite s = spriteWith(3, 0, 0, 0);
+    s.showCurrentFrame();
+    EXPECT_EQ(s.src, frameRect(0));
+    EXPECT_EQ(s.lastFrameTick, 0u);
+    EXPECT_EQ(s.animations[0].currentFrame, 0);
+    // The animation then runs as it would have: the step after the first draw shows frame 1.
+    drawAndStep(s, 1);
+    EXPECT_EQ(s.src, frameRect(1));
+}
+
+TEST(AnimatedSprite, ShowCurrentFrameLeavesAChosenOrMissingFrameAlone) {
+    struct Case {
+        const char* what;
+        AnimatedSprite sprite;
+        Rect src;  // what src must hold afterwards
+    };
+    AnimatedSprite chosen = spriteWith(3, 0, 0, 2);
+    chosen.src = frameRect(1);
+    AnimatedSprite outOfRange = spriteWith(3, 0, 0, 7);
+    AnimatedSprite negative = spriteWith(3, 0, 0, -1);
+    AnimatedSprite wrongAnimation = spriteWith(3, 0, 0, 0);
+    wrongAnimation.animationIndex = 1;
+    const Case cases[] = {
+        {"a frame already shown", chosen, frameRect(1)},
+        {"no animation", AnimatedSprite(), Rect{}},
+        {"no frames", spriteWith(0, 0, 0, 0), Rect{}},
+        {"current frame past the end", outOfRange, Rect{}},
+        {"current frame below 0", negative, Rect{}},
+        {"animation index past the end", wrongAnimation, Rect{}},
+    };
+    for (Case c : cases) {
+        c.sprite.showCurrentFrame();
+        EXPECT_EQ(c.sprite.src, c.src) << c.what;
+    }
+}
