@@ -118,3 +118,60 @@ start_game_and_wait_until_ready() {
     wait_for_window
     wait_for_output "Ready!"
 }
+
+# Looking at the window: the scenario scripts that use these set SCREEN_PROBE. The answers
+# about the latest shot, yes or no with the reason, go to $E2E_TMP/probe.log.
+
+# Is the shot the welcome picture over the background?
+shows_welcome() {
+    "$SCREEN_PROBE" welcome "$1" 2>>"$E2E_TMP/probe.log" &&
+        echo "the welcome picture shows" >>"$E2E_TMP/probe.log"
+}
+
+# Is the shot a game frame (the level, scrolled, and the robot)? When it is, sets SCENE_COLUMN
+# (the level column at the left edge), SCENE_SCROLL (pixels) and SCENE_ROBOT_Y.
+SCENE_COLUMN=""
+SCENE_SCROLL=""
+SCENE_ROBOT_Y=""
+shows_scene() {
+    local answer
+    answer=$("$SCREEN_PROBE" scene "$1" 2>&1)
+    local code=$?
+    echo "$answer" >>"$E2E_TMP/probe.log"
+    [ "$code" = 0 ] || return 1
+    local pattern='level column ([0-9]+) at the left edge, scrolled ([0-9]+) pixels.*robot at y (-?[0-9]+)'
+    [[ $answer =~ $pattern ]] || return 1
+    SCENE_COLUMN=${BASH_REMATCH[1]}
+    SCENE_SCROLL=${BASH_REMATCH[2]}
+    SCENE_ROBOT_Y=${BASH_REMATCH[3]}
+}
+
+# Is the text written on the shot in the game's font, from (x, y)? Arguments: shot x y text.
+shows_text() {
+    "$SCREEN_PROBE" text "$@" 2>>"$E2E_TMP/probe.log" &&
+        echo "\"$4\" is written at $2, $3" >>"$E2E_TMP/probe.log"
+}
+
+# Takes screenshots of WINDOW into the file until the check (a function, given the file)
+# answers yes, for up to the given number of seconds. A shot may catch the game halfway
+# through a frame; the next one is taken a moment later. On failure the answers about the
+# shot that came closest (the one with the most answers) go to standard error.
+wait_for_screen() {
+    local seconds=$1 shot=$2 check=$3
+    local deadline=$((SECONDS + seconds))
+    : >"$E2E_TMP/closest.log"
+    while :; do
+        : >"$E2E_TMP/probe.log"
+        if "$SCREEN_PROBE" capture "$WINDOW" "$shot" 2>>"$E2E_TMP/probe.log" && "$check" "$shot"; then
+            return 0
+        fi
+        if [ "$(wc -l <"$E2E_TMP/probe.log")" -ge "$(wc -l <"$E2E_TMP/closest.log")" ]; then
+            cp "$E2E_TMP/probe.log" "$E2E_TMP/closest.log"
+        fi
+        [ "$SECONDS" -lt "$deadline" ] || break
+        sleep 0.2
+    done
+    echo "--- the closest shot:" >&2
+    cat "$E2E_TMP/closest.log" >&2
+    return 1
+}

@@ -3,7 +3,13 @@
 //   screen_probe capture <window id> <out.png>   the window's pixels as an RGB PNG
 //   screen_probe welcome <shot.png>              is it the welcome picture over the background?
 //   screen_probe scene <shot.png>                is it a game frame: the level, scrolled, and
-//                                                the robot at x 128?
+//                                                the robot at x 128? The two lines where the
+//                                                game writes its messages ("Get ready!" and the
+//                                                count, "Crashed!", "Press Enter to restart.")
+//                                                are not looked at.
+//   screen_probe text <shot.png> <x> <y> <text>  is the text written there in the game's font
+//                                                (fonts/kestrine_9), one glyph every 9 pixels
+//                                                from (x, y)?
 //
 // Run from the project root: the pictures and files to compare with come from data/, read with
 // the game's own readers. Exit code 0 when the answer is yes, 1 when it is no (with the reason
@@ -36,6 +42,8 @@ constexpr int kRows = 8;
 constexpr int kColumns = 64;
 constexpr int kRobotX = 128;
 constexpr uint32_t kTransparent = 0xFF00FF;
+constexpr int kFirstGlyphCode = 32;  // the space, the font sheet's top glyph
+constexpr int kLastGlyphCode = 126;  // the tilde, its bottom glyph
 
 // An RGB picture, 0xRRGGBB per pixel.
 struct Picture {
@@ -45,6 +53,21 @@ struct Picture {
     uint32_t at(int x, int y) const { return pixels[static_cast<size_t>(y) * w + x]; }
     bool inside(int x, int y) const { return x >= 0 && y >= 0 && x < w && y < h; }
 };
+
+// A rectangle of the screen, left and top inside, right and bottom outside.
+struct Area {
+    int left;
+    int top;
+    int right;
+    int bottom;
+    bool holds(int x, int y) const { return x >= left && x < right && y >= top && y < bottom; }
+};
+
+// Where the game writes over a game frame, one glyph high each: "Get ready!" from (321, 220)
+// with the count at (420, 220), or "Crashed!" from (339, 220); "Press Enter to restart." from
+// (276, 238).
+const Area kUpperMessage{321, 220, 429, 229};
+const Area kLowerMessage{276, 238, 483, 247};
 
 bool loadPicture(const std::string& file, Picture& out) {
     SDL_Surface* s = IMG_Load(file.c_str());
@@ -216,14 +239,16 @@ struct Sheet {
 };
 
 // Does the frame of the sheet, drawn with its top-left corner at (left, top), match the shot
-// wherever it is opaque and on the screen? Pixels in [skipFrom, skipTo) are not looked at.
+// wherever it is opaque and on the screen? Pixels in the skipped areas are not looked at.
 bool frameMatches(const Picture& shot, const Picture& sheet, const Rect& frame, int left, int top,
-                  int skipFrom, int skipTo, const Picture& paper, bool emptyShowsPaper) {
+                  const std::vector<Area>& skipped, const Picture& paper, bool emptyShowsPaper) {
     for (int y = 0; y < frame.h; ++y) {
         for (int x = 0; x < frame.w; ++x) {
             const int sx = left + x;
             const int sy = top + y;
-            if (!shot.inside(sx, sy) || (sx >= skipFrom && sx < skipTo)) {
+            if (!shot.inside(sx, sy) ||
+                std::any_of(skipped.begin(), skipped.end(),
+                            [sx, sy](const Area& a) { return a.holds(sx, sy); })) {
                 continue;
             }
             uint32_t expected = sheet.inside(frame.x + x, frame.y + y)
@@ -300,10 +325,11 @@ int scene(const char* shotFile) {
         robotLeft = std::min(robotLeft, kRobotX + b.xOff);
         robotRight = std::max(robotRight, kRobotX + b.xOff + b.dst.w);
     }
+    const std::vector<Area> messages{kUpperMessage, kLowerMessage};
     int robotY = -1;
     for (int y = -robot.box.h; y <= kHeight && robotY < 0; ++y) {
         for (const Rect& frame : body.animations[0].frames) {
-            if (frameMatches(shot, robotSheet, frame, kRobotX + body.xOff, y + body.yOff, 0, 0,
+            if (frameMatches(shot, robotSheet, frame, kRobotX + body.xOff, y + body.yOff, messages,
                              paper, false)) {
                 robotY = y;
                 break;
@@ -317,44 +343,156 @@ int scene(const char* shotFile) {
 
     // The level: some column k at the left edge, scrolled s pixels, with every cell showing its
     // tile (in one of its frames) over the background, or the background where it is empty.
-    // The robot's band of columns is left out.
+    // The robot's band of columns and the message lines are left out. When a round begins part
+    // way into a tile, the level lets go of its leftmost column while a strip of it is still on
+    // screen: that strip may show the bare background instead, the whole column at once.
+    std::vector<Area> skipped = messages;
+    skipped.push_back(Area{robotLeft, 0, robotRight, kHeight});
+    const auto bare = [&](int left, int top) {
+        return frameMatches(shot, paper, Rect{left, top, kTile, kTile}, left, top, skipped, paper,
+                            false);
+    };
+    const auto columnBare = [&](int left) {
+        for (int row = 0; row < kRows; ++row) {
+            if (!bare(left, row * kTile)) {
+                return false;
+            }
+        }
+        return true;
+    };
+    // The number of the column's tiles seen, or -1 when some cell does not show what it holds.
+    const auto columnShows = [&](int column, int left) {
+        int seen = 0;
+        for (int row = 0; row < kRows; ++row) {
+            const size_t cell = static_cast<size_t>(row) * kColumns + column;
+            const int top = row * kTile;
+            if (empty[cell]) {
+                if (!bare(left, top)) {
+                    return -1;
+                }
+                continue;
+            }
+            const Sheet& sheet = *sheets[cell];
+            if (std::none_of(sheet.frames.begin(), sheet.frames.end(), [&](const Rect& frame) {
+                    return frameMatches(shot, sheet.picture, frame, left, top, skipped, paper,
+                                        true);
+                })) {
+                return -1;
+            }
+            seen += 1;
+        }
+        return seen;
+    };
     for (int k = 0; k < kColumns; ++k) {
         for (int s = 0; s < kTile; ++s) {
             bool all = true;
+            bool leftmostGone = false;
             int tilesSeen = 0;
             for (int c = 0; c <= kWidth / kTile && all; ++c) {
-                const int column = (k + c) % kColumns;
                 const int left = c * kTile - s;
-                for (int row = 0; row < kRows && all; ++row) {
-                    const size_t cell = static_cast<size_t>(row) * kColumns + column;
-                    if (empty[cell]) {
-                        all = frameMatches(shot, paper, Rect{left, row * kTile, kTile, kTile}, left,
-                                           row * kTile, robotLeft, robotRight, paper, false);
-                        continue;
-                    }
-                    bool some = false;
-                    for (const Rect& frame : sheets[cell]->frames) {
-                        if (frameMatches(shot, sheets[cell]->picture, frame, left, row * kTile,
-                                         robotLeft, robotRight, paper, true)) {
-                            some = true;
-                            break;
-                        }
-                    }
-                    all = some;
-                    tilesSeen += some ? 1 : 0;
+                const int seen = columnShows((k + c) % kColumns, left);
+                if (seen >= 0) {
+                    tilesSeen += seen;
+                } else if (c == 0 && s > 0 && columnBare(left)) {
+                    leftmostGone = true;
+                } else {
+                    all = false;
                 }
             }
             if (all) {
                 std::fprintf(stderr,
-                             "level column %d at the left edge, scrolled %d pixels, %d "
+                             "level column %d at the left edge, scrolled %d pixels%s, %d "
                              "tiles on screen; robot at y %d\n",
-                             k, s, tilesSeen, robotY);
+                             k, s, leftmostGone ? " (that column already gone)" : "", tilesSeen,
+                             robotY);
                 return 0;
             }
         }
     }
     std::fprintf(stderr, "the screen does not show the level at any scroll position\n");
     return 1;
+}
+
+// Every opaque pixel of every glyph of the text, glyph i drawn at (x + 9 i, y), must be on the
+// screen with the font's colour; the transparent ones are not looked at. A text without a
+// single opaque pixel (only spaces) cannot be told from no text, so it is not seen either.
+int text(const char* shotFile, const char* xText, const char* yText, const std::string& message) {
+    char* end = nullptr;
+    const long x0 = std::strtol(xText, &end, 10);
+    const bool xGood = *xText != '\0' && *end == '\0';
+    const long y0 = std::strtol(yText, &end, 10);
+    if (!xGood || *yText == '\0' || *end != '\0' || x0 < -kWidth || x0 > kWidth || y0 < -kHeight ||
+        y0 > kHeight) {
+        std::fprintf(stderr, "the place %s, %s is not a pair of pixel coordinates\n", xText, yText);
+        return 2;
+    }
+    for (const char c : message) {
+        const int code = static_cast<unsigned char>(c);
+        if (code < kFirstGlyphCode || code > kLastGlyphCode) {
+            std::fprintf(stderr, "character %d has no glyph of its own\n", code);
+            return 2;
+        }
+    }
+    Picture shot;
+    Picture font;
+    if (!loadShot(shotFile, shot) || !loadPicture("data/images/fonts/kestrine_9.png", font)) {
+        return 1;
+    }
+    const int glyphCount = kLastGlyphCode - kFirstGlyphCode + 1;
+    const int size = font.h / glyphCount;
+    if (size <= 0 || font.w < size) {
+        std::fprintf(stderr, "the font sheet is %dx%d, too small for %d glyphs\n", font.w, font.h,
+                     glyphCount);
+        return 1;
+    }
+    long opaque = 0;
+    long wrong = 0;
+    int firstX = 0;
+    int firstY = 0;
+    char firstChar = ' ';
+    std::string firstSeen;
+    uint32_t firstWanted = 0;
+    for (size_t i = 0; i < message.size(); ++i) {
+        const int top = (static_cast<unsigned char>(message[i]) - kFirstGlyphCode) * size;
+        for (int y = 0; y < size; ++y) {
+            for (int x = 0; x < size; ++x) {
+                const uint32_t wanted = font.at(x, top + y);
+                if (wanted == kTransparent) {
+                    continue;
+                }
+                opaque += 1;
+                const int sx = static_cast<int>(x0) + static_cast<int>(i) * size + x;
+                const int sy = static_cast<int>(y0) + y;
+                const bool onScreen = shot.inside(sx, sy);
+                if (!onScreen || shot.at(sx, sy) != wanted) {
+                    if (wrong++ == 0) {
+                        firstX = sx;
+                        firstY = sy;
+                        firstChar = message[i];
+                        char seen[16] = "off the screen";
+                        if (onScreen) {
+                            std::snprintf(seen, sizeof seen, "%06X", shot.at(sx, sy));
+                        }
+                        firstSeen = seen;
+                        firstWanted = wanted;
+                    }
+                }
+            }
+        }
+    }
+    if (opaque == 0) {
+        std::fprintf(stderr, "\"%s\" has no opaque pixel to look for\n", message.c_str());
+        return 1;
+    }
+    if (wrong != 0) {
+        std::fprintf(stderr,
+                     "\"%s\" is not written at %ld, %ld: %ld of its %ld pixels differ, first at "
+                     "%d, %d in '%c' (%s instead of %06X)\n",
+                     message.c_str(), x0, y0, wrong, opaque, firstX, firstY, firstChar,
+                     firstSeen.c_str(), firstWanted);
+        return 1;
+    }
+    return 0;
 }
 
 }  // namespace
@@ -370,8 +508,11 @@ int main(int argc, char** argv) {
     if (command == "scene" && argc == 3) {
         return scene(argv[2]);
     }
+    if (command == "text" && argc == 6) {
+        return text(argv[2], argv[3], argv[4], argv[5]);
+    }
     std::fprintf(stderr,
                  "usage: screen_probe capture <window> <out.png> | welcome <shot.png> | "
-                 "scene <shot.png>\n");
+                 "scene <shot.png> | text <shot.png> <x> <y> <text>\n");
     return 2;
 }
