@@ -131,35 +131,39 @@ protected:
         return opaque > 0;
     }
 
-    // Whether the shot shows the tile's current frame at the tile's place, wherever its
-    // picture is opaque, leaving out the lines where the round's messages are written.
+    // Whether the shot shows the tile in one of its frames (the drawing steps the animation
+    // right after drawing it) at the tile's place, wherever its picture is opaque, leaving out
+    // the lines where the round's messages are written.
     bool showsTile(const Shot& shot, const Tile& tile) {
         const std::string file = std::string("data/images/tiles/") + tile.getPath() + ".png";
         SDL_Surface* loaded = IMG_Load(file.c_str());
         EXPECT_NE(loaded, nullptr) << file;
-        if (loaded == nullptr) {
+        if (loaded == nullptr || tile.blocks.empty() || tile.blocks[0].animations.empty()) {
             return false;
         }
         SDL_Surface* picture = SDL_DisplayFormat(loaded);
         SDL_FreeSurface(loaded);
-        const Rect frame = tile.blocks.at(0).src;
         const Uint32 magenta = rgbOf(picture, 255, 0, 255);
-        int opaque = 0;
-        bool same = frame.w > 0 && frame.h > 0;
-        for (int y = 0; y < frame.h && same; ++y) {
-            for (int x = 0; x < frame.w && same; ++x) {
-                const int sx = tile.box.x + x;
-                const int sy = tile.box.y + y;
-                const Uint32 ink = pixelAt(picture, frame.x + x, frame.y + y);
-                if (ink == magenta || sx < 0 || sx >= 768 || (sy >= 220 && sy < 247)) {
-                    continue;
+        bool shown = false;
+        for (const Rect& frame : tile.blocks[0].animations[0].frames) {
+            int opaque = 0;
+            bool same = frame.w > 0 && frame.h > 0;
+            for (int y = 0; y < frame.h && same; ++y) {
+                for (int x = 0; x < frame.w && same; ++x) {
+                    const int sx = tile.box.x + x;
+                    const int sy = tile.box.y + y;
+                    const Uint32 ink = pixelAt(picture, frame.x + x, frame.y + y);
+                    if (ink == magenta || sx < 0 || sx >= 768 || (sy >= 220 && sy < 247)) {
+                        continue;
+                    }
+                    ++opaque;
+                    same = shot.at(sx, sy) == ink;
                 }
-                ++opaque;
-                same = shot.at(sx, sy) == ink;
             }
+            shown = shown || (same && opaque > 0);
         }
         SDL_FreeSurface(picture);
-        return same && opaque > 0;
+        return shown;
     }
 
     std::unique_ptr<Game> game;
