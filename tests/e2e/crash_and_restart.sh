@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# A whole round and the start of the next: Enter leaves the welcome picture and the countdown
-# begins with the robot at its start; left alone the robot falls into the rock and the game
-# stops with "Crashed!"; Enter then begins a new round from the start, countdown and all.
+# A whole round and the next: Enter leaves the welcome picture and the countdown begins with
+# the robot at its start; left alone the robot falls into the rock and the game stops with
+# "Crashed!"; Enter then begins a new round from the start, countdown and all, and with Space
+# held the robot climbs into the roof instead.
 GAME=$1
 source "$(dirname "$0")/lib.sh"
 : "${SCREEN_PROBE:?the screen_probe program}"
@@ -55,6 +56,16 @@ send_keys "$WINDOW" Return
 wait_for_screen 6 "$E2E_TMP/restart.png" counting_down ||
     fail "after Enter the crashed game does not count down again over the level and the robot"
 check_round_start "second round" "$E2E_TMP/restart.png"
+
+# Space held through this round: the robot climbs instead of falling, into the roof above its
+# start.
+xdotool windowfocus --sync "$WINDOW" 2>/dev/null || xdotool windowfocus "$WINDOW"
+xdotool keydown space
+wait_for_screen 20 "$E2E_TMP/climbed.png" crashed ||
+    fail "with Space held the robot never crashes into the roof"
+xdotool keyup space
+[ "$SCENE_ROBOT_Y" -lt 192 ] || fail "with Space held the robot crashed at y $SCENE_ROBOT_Y, not above its start"
+echo "crashed with Space held: robot at y $SCENE_ROBOT_Y"
 
 send_keys "$WINDOW" Escape
 wait_for_exit
