@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "CapturedOutput.h"
+#include "GameDriving.h"
 #include "SdlEvents.h"
 #include "Surfaces.h"
 #include "app/Game.h"
@@ -37,10 +37,7 @@ Shot shotOf(SDL_Surface* screen) {
 class FlightTest : public testing::Test {
 protected:
     void SetUp() override {
-        captureStdout();
-        game = std::make_unique<Game>();
-        capturedStdout();
-        drainQueue();
+        game = quietGame();
         // The countdown's seconds are recorded, with what the screen showed, not waited for.
         game->sleep = [this](Uint32 ms) {
             sleeps.push_back(ms);
@@ -61,24 +58,13 @@ protected:
 
     // A frame whose output is kept out of the test log: a new round reads the level again and
     // writes a line per cell.
-    void frame() {
-        captureStdout();
-        game->runFrame();
-        capturedStdout();
-    }
+    void frame() { quietFrame(*game); }
 
     void press(SDLKey key) { push(keyEvent(SDL_KEYDOWN, key)); }
     void release(SDLKey key) { push(keyEvent(SDL_KEYUP, key)); }
 
-    // Leaves the welcome screen with Enter; the first game frame begins the round.
     void startRound() {
-        press(SDLK_RETURN);
-        frame();
-        release(SDLK_RETURN);
-        frame();
-        ASSERT_FALSE(game->showWelcomeScreen);
-        ASSERT_FALSE(game->restartGame);
-        ASSERT_EQ(game->hasCollided, 0);
+        ::startRound(*game);
         ASSERT_EQ(game->robot.box.x, 128);
     }
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "CapturedOutput.h"
+#include "GameDriving.h"
 #include "SdlEvents.h"
 #include "app/Game.h"
 
@@ -14,11 +15,7 @@ namespace {
 class GameTest : public testing::Test {
 protected:
     void SetUp() override {
-        testing::internal::CaptureStdout();
-        game = std::make_unique<Game>();
-        std::fflush(stdout);
-        testing::internal::GetCapturedStdout();
-        drainQueue();
+        game = quietGame();
     }
     void TearDown() override {
         game->graphics.release();

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "CapturedOutput.h"
+#include "GameDriving.h"
 #include "Pilot.h"
 #include "SdlEvents.h"
 #include "app/Game.h"
@@ -79,18 +80,10 @@ TEST_F(Passability, ACaveClosedByAColumnOfSquaresCannotBeFlown) {
 // The pilot's flight, replayed in the game with key events, lasts just as long and ends in
 // the same place: the pilot flies by the game's rules.
 TEST(PassabilityInTheGame, TheGameFliesThePilotsPlanWithoutACrash) {
-    captureStdout();
-    Game game;
-    capturedStdout();
-    drainQueue();
+    const std::unique_ptr<Game> playing = quietGame();
+    Game& game = *playing;
     game.sleep = [](Uint32) {};
-    push(keyEvent(SDL_KEYDOWN, SDLK_RETURN));
-    game.runFrame();
-    push(keyEvent(SDL_KEYUP, SDLK_RETURN));
-    captureStdout();
-    game.runFrame();  // the round begins
-    capturedStdout();
-    ASSERT_FALSE(game.restartGame);
+    startRound(game);
 
     Level level = game.level;
     const PilotStart start{game.climbAccumulator, game.level.scrollX};

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "CapturedOutput.h"
+#include "GameDriving.h"
 #include "SdlEvents.h"
 #include "Surfaces.h"
 #include "app/Game.h"
@@ -20,10 +20,7 @@ constexpr int kMagenta = 0;  // marker for "transparent in the picture"
 class SceneTest : public testing::Test {
 protected:
     void SetUp() override {
-        captureStdout();
-        game = std::make_unique<Game>();
-        capturedStdout();
-        drainQueue();
+        game = quietGame();
         // Frames pause for real, so that sprites animate; the countdown's seconds are skipped.
         game->sleep = [this](Uint32 ms) {
             sleeps.push_back(ms);
