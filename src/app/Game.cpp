@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <iostream>
 
+#include "world/Wrapping.h"
+
 namespace {
 
 constexpr int kStartButton = 3;
@@ -33,7 +35,8 @@ Sprite welcomePicture() {
 }  // namespace
 
 Game::Game()
-    : input(),
+    : console(std::make_unique<nsClearConsole::ClearConsole>()),
+      input(),
       graphics(kScreenWidth, kScreenHeight, kTileSize),
       physics{kScreenWidth, kScreenHeight, kTileSize},
       entityReader(),
@@ -41,7 +44,8 @@ Game::Game()
       paperSprite(registeredSprite(graphics, Sprite(), "paper")),
       welcomeSprite(registeredSprite(graphics, welcomePicture(), "welcomeScreen")),
       levelReader(),
-      level(kLevelRows, kLevelColumns, TileReader()) {
+      level(kLevelRows, kLevelColumns, TileReader()),
+      editor() {
     // The graphics context starts with debug drawing on; the game starts with both off.
     graphics.debug = false;
     graphics.outlines = false;
@@ -49,24 +53,48 @@ Game::Game()
 }
 
 bool Game::runFrame() {
-    frameCounter += 1;
+    frameCounter = wrappingAdd(frameCounter, 1);
+    consoleCounter();
     scanInput();
     outlineToggle();
+    editor.act(input.keyboard, level, graphics, sleep);
     roundStep();
     debugToggle();
     if (immediateQuitRequested()) {
         return false;
     }
+    consoleStatus();
+    editor.queueText(input.keyboard, level, graphics, seconds);
     crashText();
     draw();
     sleep(kFrameSleepMs);
-    loopCounter += 1;
+    loopCounter = wrappingAdd(loopCounter, 1);
     return true;
 }
 
 void Game::teardown() {
     graphics.release();
     std::cout << std::endl;
+}
+
+void Game::consoleCounter() {
+    if (consoleFPS >= console::kRefreshFrames - 1) {
+        console->Clear();
+        consoleFPS = 0;
+    } else {
+        consoleFPS += 1;
+    }
+}
+
+// Written on the console the counter has just cleared, and flushed so that it stands there
+// before the next clear.
+void Game::consoleStatus() {
+    if (consoleFPS != 0) {
+        return;
+    }
+    std::cout << console::statusBlock(frameCounter, loopCounter, seconds, graphics.debug,
+                                      graphics.outlines)
+              << std::flush;
 }
 
 void Game::scanInput() {
@@ -183,9 +211,11 @@ void Game::drawWelcomeFrame() {
 
 void Game::drawGameFrame() {
     graphics.flush(0, 0, kScreenWidth, kScreenHeight, graphics.spriteSurfaces[0]);
+    editor.outlineCellUnderMouse(input.keyboard, level, graphics);
     graphics.blitLevel(&level);
     graphics.blit(&robot);
     graphics.blitText();
+    editor.drawPreview(graphics);
     graphics.flip();
 }
 

@@ -2,8 +2,11 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 
+#include "app/Console.h"
 #include "app/Flight.h"
+#include "app/TileEditor.h"
 #include "input/EventHandler.h"
 #include "physics/Physics.h"
 #include "readers/EntityReader.h"
@@ -29,6 +32,9 @@ public:
     // countdown's. Tests put a recorder in its place to run without waiting.
     std::function<void(Uint32 ms)> sleep = SDL_Delay;
 
+    // Clears the terminal before each status block; built before everything else and kept to
+    // the end, like the console itself.
+    std::unique_ptr<nsClearConsole::ClearConsole> console;
     Event_Handler input;
     Graphics graphics;
     Physics physics;
@@ -38,10 +44,12 @@ public:
     Sprite welcomeSprite;  // the full-screen welcome picture (sprite slot 1)
     LevelReader levelReader;
     Level level;
+    TileEditor editor;  // the tile reader, the brush, the held tile and the brush preview
     float climbAccumulator = 0.0f;  // frames towards the next change of speed; never reset
 
     int32_t frameCounter = 0;       // frames begun since start-up
     int32_t loopCounter = 0;        // frames completed since start-up
+    int32_t consoleFPS = 0;         // frames since the console was last cleared
     bool showWelcomeScreen = true;  // the welcome picture shows until Enter is first pressed
     int32_t hasCollided = 0;        // crashes this round: 0 while playing, 1 once crashed
     int32_t seconds = 0;            // whole seconds of the round so far
@@ -70,10 +78,12 @@ public:
     void teardown();
 
 private:
+    void consoleCounter();
     void scanInput();
     void outlineToggle();
     void roundStep();
     void debugToggle();
+    void consoleStatus();
     bool immediateQuitRequested() const;
     void crashText();
     void drawWelcomeFrame();
