@@ -171,9 +171,7 @@ void Game::restartSequence() {
     // draw; the countdown shows the new round's cave, so each shows its first frame at once.
     for (std::vector<Tile>& cells : level.grid) {
         for (Tile& tile : cells) {
-            for (Block& block : tile.blocks) {
-                block.showCurrentFrame();
-            }
+            tile.showCurrentFrames();
         }
     }
 

@@ -17,10 +17,13 @@ bool hasCells(const Level& level) {
     return !level.grid.empty() && !level.grid.front().empty();
 }
 
-// Where a tile stands when it fills the cell, before the level places it there itself.
+// Where a tile stands when it fills the cell, before the level places it there itself. It shows
+// at once: a tile read from its file would show nothing in its first draw, and one painted
+// anew in every frame while the button is held would never be seen.
 void placeInCell(Tile& tile, editor::Cell cell) {
     tile.setX(editor::kCellSize * cell.column);
     tile.setY(editor::kCellSize * cell.row);
+    tile.showCurrentFrames();
 }
 
 }  // namespace

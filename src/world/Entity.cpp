@@ -47,3 +47,9 @@ void Entity::setH(int32_t n) {
     box.h = n;
     translate(0, 0);
 }
+
+void Entity::showCurrentFrames() {
+    for (Block& block : blocks) {
+        block.showCurrentFrame();
+    }
+}

@@ -30,6 +30,10 @@ public:
     void translate(int32_t x, int32_t y);
     void animate(int32_t n);
 
+    // Every block shows its current frame at once instead of only after its first draw (see
+    // AnimatedSprite::showCurrentFrame): for entities that must be seen the moment they appear.
+    void showCurrentFrames();
+
     int32_t getX() const { return box.x; }
     int32_t getY() const { return box.y; }
     int32_t getW() const { return box.w; }

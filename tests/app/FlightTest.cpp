@@ -3,36 +3,17 @@
 // the dummy video driver with key events on SDL's queue.
 #include <gtest/gtest.h>
 
-#include <SDL_image.h>
-
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "GameDriving.h"
+#include "ScreenChecks.h"
 #include "SdlEvents.h"
 #include "Surfaces.h"
 #include "app/Game.h"
 
 namespace {
-
-// The screen as it was at one moment.
-struct Shot {
-    int w = 0;
-    std::vector<Uint32> pixels;
-    Uint32 at(int x, int y) const { return pixels[static_cast<size_t>(y * w + x)]; }
-};
-
-Shot shotOf(SDL_Surface* screen) {
-    Shot shot;
-    shot.w = screen->w;
-    for (int y = 0; y < screen->h; ++y) {
-        for (int x = 0; x < screen->w; ++x) {
-            shot.pixels.push_back(pixelAt(screen, x, y));
-        }
-    }
-    return shot;
-}
 
 class FlightTest : public testing::Test {
 protected:
@@ -48,9 +29,6 @@ protected:
         ASSERT_EQ(game->graphics.fonts[0].dst.w, 9);
     }
     void TearDown() override {
-        if (glyphSheet != nullptr) {
-            SDL_FreeSurface(glyphSheet);
-        }
         game->graphics.release();
         game.reset();
         drainQueue();
@@ -85,77 +63,24 @@ protected:
         ASSERT_EQ(game->hasCollided, 1) << "the robot fell without hitting anything";
     }
 
-    // Whether every opaque pixel of the glyphs of `text` shows at (x, y) on the shot, glyph
-    // after glyph, as the font's sheet draws them.
+    // Whether the shot shows the text at (x, y) in the font of the round's messages.
     bool showsText(const Shot& shot, const std::string& text, int x, int y) {
-        if (glyphSheet == nullptr) {
-            SDL_Surface* loaded = IMG_Load("data/images/fonts/kestrine_9.png");
-            EXPECT_NE(loaded, nullptr);
-            if (loaded == nullptr) {
-                return false;
-            }
-            glyphSheet = SDL_DisplayFormat(loaded);
-            SDL_FreeSurface(loaded);
+        if (messageFont == nullptr) {
+            messageFont = std::make_unique<Picture>("fonts/kestrine_9");
         }
-        const Uint32 magenta = rgbOf(glyphSheet, 255, 0, 255);
-        int opaque = 0;
-        for (size_t i = 0; i < text.size(); ++i) {
-            const int top = (text[i] - 32) * 9;
-            for (int gy = 0; gy < 9; ++gy) {
-                for (int gx = 0; gx < 9; ++gx) {
-                    const Uint32 ink = pixelAt(glyphSheet, gx, top + gy);
-                    if (ink == magenta) {
-                        continue;
-                    }
-                    ++opaque;
-                    if (shot.at(x + 9 * static_cast<int>(i) + gx, y + gy) != ink) {
-                        return false;
-                    }
-                }
-            }
-        }
-        return opaque > 0;
+        return ::showsText(shot, *messageFont, text, x, y);
     }
 
-    // Whether the shot shows the tile in one of its frames (the drawing steps the animation
-    // right after drawing it) at the tile's place, wherever its picture is opaque, leaving out
-    // the lines where the round's messages are written.
+    // Whether the shot shows the tile at its place, leaving out the lines where the round's
+    // messages are written.
     bool showsTile(const Shot& shot, const Tile& tile) {
-        const std::string file = std::string("data/images/tiles/") + tile.getPath() + ".png";
-        SDL_Surface* loaded = IMG_Load(file.c_str());
-        EXPECT_NE(loaded, nullptr) << file;
-        if (loaded == nullptr || tile.blocks.empty() || tile.blocks[0].animations.empty()) {
-            return false;
-        }
-        SDL_Surface* picture = SDL_DisplayFormat(loaded);
-        SDL_FreeSurface(loaded);
-        const Uint32 magenta = rgbOf(picture, 255, 0, 255);
-        bool shown = false;
-        for (const Rect& frame : tile.blocks[0].animations[0].frames) {
-            int opaque = 0;
-            bool same = frame.w > 0 && frame.h > 0;
-            for (int y = 0; y < frame.h && same; ++y) {
-                for (int x = 0; x < frame.w && same; ++x) {
-                    const int sx = tile.box.x + x;
-                    const int sy = tile.box.y + y;
-                    const Uint32 ink = pixelAt(picture, frame.x + x, frame.y + y);
-                    if (ink == magenta || sx < 0 || sx >= 768 || (sy >= 220 && sy < 247)) {
-                        continue;
-                    }
-                    ++opaque;
-                    same = shot.at(sx, sy) == ink;
-                }
-            }
-            shown = shown || (same && opaque > 0);
-        }
-        SDL_FreeSurface(picture);
-        return shown;
+        return ::showsTile(shot, tile, [](int, int y) { return y >= 220 && y < 247; });
     }
 
     std::unique_ptr<Game> game;
     std::vector<Uint32> sleeps;
     std::vector<Shot> countdown;
-    SDL_Surface* glyphSheet = nullptr;
+    std::unique_ptr<Picture> messageFont;  // read once the window is open
 };
 
 }  // namespace

@@ -14,9 +14,7 @@ namespace {
 
 class GameTest : public testing::Test {
 protected:
-    void SetUp() override {
-        game = quietGame();
-    }
+    void SetUp() override { game = quietGame(); }
     void TearDown() override {
         game->graphics.release();
         game.reset();
