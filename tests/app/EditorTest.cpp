@@ -262,13 +262,20 @@ TEST_F(EditorTest, CopiedWithRowAndColumnShowsOnlyWhileTheMiddleButtonIsHeld) {
     EXPECT_FALSE(showsText(seen, font(0), "4", 63, 27, outline));
     EXPECT_FALSE(showsText(seen, font(0), "6", 81, 27));
 
-    // Copying rock: the preview is drawn over the word, the column stands clear of it.
+    // Copying rock: the preview, renewed in every frame the button is held, shows from the
+    // frame after it is let go, so the word stays readable while it is held.
     put(2, 10, "square_180");
     pointAtCell(2, 10);
     holdMouseButton(SDL_BUTTON_MIDDLE);
     frame();
     frame();
-    EXPECT_TRUE(showsText(shot(), font(0), "10", 81, 27));
+    seen = shot();
+    EXPECT_TRUE(showsText(seen, font(0), "Copied", 0, 27));
+    EXPECT_TRUE(showsText(seen, font(0), "10", 81, 27));
+    releaseMouseButton(SDL_BUTTON_MIDDLE);
+    frame();
+    frame();
+    EXPECT_TRUE(showsTile(shot(), game->editor.brushPreview));
 }
 
 TEST_F(EditorTest, RightButtonOverAnEmptyCellHoldsNothing) {
