@@ -26,12 +26,15 @@ check_round_start() {
     shows_text "$shot" 339 220 "Crashed!" && fail "$round: \"Crashed!\" shows during the countdown"
     shows_text "$shot" 276 238 "Press Enter to restart." &&
         fail "$round: \"Press Enter to restart.\" shows during the countdown"
-    [ "$SCENE_ROBOT_Y" = 192 ] || fail "$round: the robot is at y $SCENE_ROBOT_Y, not at its start 192"
+    [ "$SCENE_ROBOT_X" = 128 ] && [ "$SCENE_ROBOT_Y" = 192 ] ||
+        fail "$round: the robot is at $SCENE_ROBOT_X, $SCENE_ROBOT_Y, not at its start 128, 192"
     [ "$SCENE_COLUMN" = 0 ] || fail "$round: level column $SCENE_COLUMN is at the left edge, not column 0"
     echo "$round: count at $numbers, robot at y $SCENE_ROBOT_Y, level column 0 scrolled $SCENE_SCROLL pixels"
 }
 
 start_game_and_wait_until_ready
+# The editor marks the cell under the pointer and names its tile: keep that in a known place.
+park_pointer
 
 wait_for_screen 6 "$E2E_TMP/welcome.png" shows_welcome || fail "the window does not show the welcome picture"
 send_keys "$WINDOW" Return
@@ -43,13 +46,13 @@ check_round_start "first round" "$E2E_TMP/countdown.png"
 wait_for_screen 20 "$E2E_TMP/crashed.png" crashed ||
     fail "\"Crashed!\" and \"Press Enter to restart.\" never show over the level and the robot"
 [ "$SCENE_ROBOT_Y" != 192 ] || fail "the robot crashed without leaving its start at y 192"
-crash="level column $SCENE_COLUMN scrolled $SCENE_SCROLL pixels, robot at y $SCENE_ROBOT_Y"
+crash="level column $SCENE_COLUMN scrolled $SCENE_SCROLL pixels, robot at $SCENE_ROBOT_X, $SCENE_ROBOT_Y"
 echo "crashed: $crash"
 
 # Once crashed nothing moves: a later frame shows the same.
 sleep 0.5
 wait_for_screen 6 "$E2E_TMP/still.png" crashed || fail "the crash messages do not stay up"
-still="level column $SCENE_COLUMN scrolled $SCENE_SCROLL pixels, robot at y $SCENE_ROBOT_Y"
+still="level column $SCENE_COLUMN scrolled $SCENE_SCROLL pixels, robot at $SCENE_ROBOT_X, $SCENE_ROBOT_Y"
 [ "$still" = "$crash" ] || fail "after the crash the scene still moves: $crash, then $still"
 
 send_keys "$WINDOW" Return
@@ -65,7 +68,7 @@ wait_for_screen 20 "$E2E_TMP/climbed.png" crashed ||
     fail "with Space held the robot never crashes into the roof"
 xdotool keyup space
 [ "$SCENE_ROBOT_Y" -lt 192 ] || fail "with Space held the robot crashed at y $SCENE_ROBOT_Y, not above its start"
-echo "crashed with Space held: robot at y $SCENE_ROBOT_Y"
+echo "crashed with Space held: robot at $SCENE_ROBOT_X, $SCENE_ROBOT_Y"
 
 send_keys "$WINDOW" Escape
 wait_for_exit

@@ -128,25 +128,59 @@ shows_welcome() {
         echo "the welcome picture shows" >>"$E2E_TMP/probe.log"
 }
 
+# Where the pointer is, in window coordinates, as the game knows it: (0, 0) until it moves.
+# The tile editor marks the cell under it and writes that cell's tile name above it on every
+# game frame, so the checks below are told where it is.
+POINTER_X=0
+POINTER_Y=0
+
+# Moves the pointer to (x, y) in WINDOW and waits until the X server has it there. The game
+# takes the motion within a frame or two; the screen checks retry until it has.
+place_pointer() {
+    xdotool mousemove --window "$WINDOW" --sync "$1" "$2" || fail "cannot move the pointer to $1, $2"
+    POINTER_X=$1
+    POINTER_Y=$2
+}
+
+# A place for the pointer out of the way: low in the bottom row of cells, with room on its
+# right for the longest tile name.
+park_pointer() { place_pointer 600 500; }
+
 # Is the shot a game frame (the level, scrolled, and the robot)? When it is, sets SCENE_COLUMN
-# (the level column at the left edge), SCENE_SCROLL (pixels) and SCENE_ROBOT_Y.
+# (the level column at the left edge), SCENE_SCROLL (pixels), SCENE_GONE (1 when the level has
+# already let go of that column, whose strip shows bare background, else 0), SCENE_ROBOT_X and
+# SCENE_ROBOT_Y.
 SCENE_COLUMN=""
 SCENE_SCROLL=""
+SCENE_GONE=""
+SCENE_ROBOT_X=""
 SCENE_ROBOT_Y=""
 shows_scene() {
     local answer
-    answer=$("$SCREEN_PROBE" scene "$1" 2>&1)
+    answer=$("$SCREEN_PROBE" scene "$1" "$POINTER_X" "$POINTER_Y" 2>&1)
     local code=$?
     echo "$answer" >>"$E2E_TMP/probe.log"
     [ "$code" = 0 ] || return 1
-    local pattern='level column ([0-9]+) at the left edge, scrolled ([0-9]+) pixels.*robot at y (-?[0-9]+)'
+    local pattern='level column ([0-9]+) at the left edge, scrolled ([0-9]+) pixels( \(that column already gone\))?.*robot at x (-?[0-9]+), y (-?[0-9]+)'
     [[ $answer =~ $pattern ]] || return 1
     SCENE_COLUMN=${BASH_REMATCH[1]}
     SCENE_SCROLL=${BASH_REMATCH[2]}
-    SCENE_ROBOT_Y=${BASH_REMATCH[3]}
+    SCENE_GONE=0
+    [ -z "${BASH_REMATCH[3]}" ] || SCENE_GONE=1
+    SCENE_ROBOT_X=${BASH_REMATCH[4]}
+    SCENE_ROBOT_Y=${BASH_REMATCH[5]}
 }
 
-# Is the text written on the shot in the game's font, from (x, y)? Arguments: shot x y text.
+# Does the 64-pixel square at (x, y) of the shot show the named tile (in one of its frames,
+# the background where it is transparent), or for "empty" the bare background? Arguments:
+# shot x y name.
+shows_tile() {
+    "$SCREEN_PROBE" tile "$1" "$2" "$3" "$4" "$POINTER_X" "$POINTER_Y" 2>>"$E2E_TMP/probe.log" &&
+        echo "$4 shows at $2, $3" >>"$E2E_TMP/probe.log"
+}
+
+# Is the text written on the shot in the game's font, from (x, y)? Arguments: shot x y text,
+# and optionally the font (kestrine_9, the default, or kestrine_9_negative, the editor's).
 shows_text() {
     "$SCREEN_PROBE" text "$@" 2>>"$E2E_TMP/probe.log" &&
         echo "\"$4\" is written at $2, $3" >>"$E2E_TMP/probe.log"

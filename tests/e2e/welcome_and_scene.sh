@@ -10,6 +10,8 @@ counting_down() { shows_text "$1" 321 220 "Get ready!" && shows_scene "$1"; }
 counted_down() { ! shows_text "$1" 321 220 "Get ready!" && shows_scene "$1"; }
 
 start_game_and_wait_until_ready
+# The editor marks the cell under the pointer and names its tile: keep that in a known place.
+park_pointer
 
 wait_for_screen 6 "$E2E_TMP/welcome.png" shows_welcome || fail "the window does not show the welcome picture"
 sleep 0.5
